@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "gauge/GaugeTable.h"
+
+inline constexpr int kResultSlots = 10001;  // slots 0..10000
+inline constexpr int kAvailSlots = 33;      // only 0..28 are addressed
+
+// Everything one page of the wizard hands on to the next. The pages pass no arguments to each
+// other; they read and write this record. Areas in mm², weights in kg.
+struct JobState {
+    // The combination the search is building.
+    std::array<short, kGaugeCount> comboCount{};
+    std::array<float, kGaugeCount> comboArea{};
+    std::array<std::string, kGaugeCount> comboText{};
+
+    // The conductor to be replaced.
+    std::array<float, kGaugeCount> origGaugeArea{};
+    // A float sum for round wires, a double product for a rectangular wire; a double holds both.
+    double origArea = 0;
+    std::array<short, kGaugeCount> origWireCount{};
+    float origWeight = 0;
+
+    float comboTotal = 0;
+
+    // The sizes at hand: area of one wire (0 = not available) and weight in stock.
+    std::array<float, kAvailSlots> availArea{};
+    std::array<float, kAvailSlots> availWeight{};
+
+    // Recorded matches.
+    std::array<float, kResultSlots> resultArea{};
+    std::array<std::string, kResultSlots> resultText{};
+    short resultCount = 0;
+
+    // Accepted window of total areas, both ends inclusive.
+    float areaLow = 0;
+    float areaHigh = 0;
+
+    // 1 = the weight check is off for the rest of the run.
+    short noWeightCheck = 0;
+};
+
+// The one record of the running program.
+JobState& jobState();
+
+// Target of a round-wire conductor: count × area per size, summed in single precision.
+float circularArea(const JobState& job);
+
+// Target of a rectangular conductor: count × (width × thickness), in double precision.
+double rectangularArea(double width, double thickness, double count);
+
+// Next on the available-wires page: a fresh result count and the window target ± 0.5 %.
+void setAreaWindow(JobState& job);
+
+// Back on the results page: empties the result table and the combination in progress.
+void clearSearchTables(JobState& job);
