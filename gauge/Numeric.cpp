@@ -8,8 +8,12 @@
 namespace numeric {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -37,7 +41,8 @@ std::optional<Canonical> canonical(std::string_view text, std::string_view userS
         const char c = text.front();
         if (isDigit(c)) {
             seenDigit = true;
-            if (!seenSeparator && c != '0') number.wholePartIsZero = false;
+            if (!seenSeparator && c != '0')
+                number.wholePartIsZero = false;
             number.digits += c;
             text.remove_prefix(1);
             continue;
@@ -48,26 +53,30 @@ std::optional<Canonical> canonical(std::string_view text, std::string_view userS
         } else if (!userSeparator.empty() && text.starts_with(userSeparator)) {
             separatorLength = userSeparator.size();
         }
-        if (separatorLength == 0 || seenSeparator) return std::nullopt;
+        if (separatorLength == 0 || seenSeparator)
+            return std::nullopt;
         seenSeparator = true;
         number.digits += '.';
         text.remove_prefix(separatorLength);
     }
-    if (!seenDigit) return std::nullopt;
+    if (!seenDigit)
+        return std::nullopt;
     return number;
 }
 
 template <typename Float>
 std::optional<Float> toFloat(std::string_view text, std::string_view userSeparator) {
     const auto number = canonical(text, userSeparator);
-    if (!number) return std::nullopt;
+    if (!number)
+        return std::nullopt;
     Float value{};
     const char* first = number->digits.data();
     const char* last = first + number->digits.size();
     const auto [end, error] = std::from_chars(first, last, value, std::chars_format::fixed);
     if (error == std::errc::result_out_of_range) {
         // Too many leading zeros after the separator is a tiny number, not an overflow.
-        if (!number->wholePartIsZero) return std::nullopt;
+        if (!number->wholePartIsZero)
+            return std::nullopt;
         value = 0;
     } else if (error != std::errc() || end != last || !std::isfinite(value)) {
         return std::nullopt;
@@ -83,9 +92,11 @@ bool isNumeric(std::string_view text, std::string_view userSeparator) {
 
 std::optional<short> toInteger16(std::string_view text, std::string_view userSeparator) {
     const auto value = toFloat<double>(text, userSeparator);
-    if (!value) return std::nullopt;
+    if (!value)
+        return std::nullopt;
     const double rounded = std::nearbyint(*value);  // default rounding mode: ties to even
-    if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
+    if (rounded < -32768.0 || rounded > 32767.0)
+        return std::nullopt;
     return static_cast<short>(rounded);
 }
 
@@ -98,15 +109,18 @@ std::optional<double> toDouble(std::string_view text, std::string_view userSepar
 }
 
 std::string formatGeneral(float value, std::string_view decimalSeparator) {
-    if (value == 0) return "0";
-    if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
+    if (value == 0)
+        return "0";
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
 
     // Seven significant digits, rounded once from the float's exact value.
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.6e", static_cast<double>(value));
     std::string_view text(buffer);
     const bool negative = text.front() == '-';
-    if (negative) text.remove_prefix(1);
+    if (negative)
+        text.remove_prefix(1);
     std::string digits{text[0]};
     digits += text.substr(2, 6);
     const int exponent = std::atoi(text.data() + text.find('e') + 1);
@@ -115,7 +129,8 @@ std::string formatGeneral(float value, std::string_view decimalSeparator) {
     std::string out = negative ? "-" : "";
     if (exponent >= 7 || exponent < -4) {
         out += digits.substr(0, 1);
-        if (digits.size() > 1) out += std::string(decimalSeparator) + digits.substr(1);
+        if (digits.size() > 1)
+            out += std::string(decimalSeparator) + digits.substr(1);
         char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         return out + exp;
@@ -125,7 +140,8 @@ std::string formatGeneral(float value, std::string_view decimalSeparator) {
         return out;
     }
     const std::size_t wholeDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= wholeDigits) return out + digits + std::string(wholeDigits - digits.size(), '0');
+    if (digits.size() <= wholeDigits)
+        return out + digits + std::string(wholeDigits - digits.size(), '0');
     return out + digits.substr(0, wholeDigits) + std::string(decimalSeparator) +
            digits.substr(wholeDigits);
 }

@@ -10,7 +10,8 @@ SearchEnd CombinationSearch::run() {
     end_ = SearchEnd::Complete;
     itarat(0);
     // A search cut short leaves counts standing on the levels it unwound through.
-    if (stopped()) job_.comboCount.fill(0);
+    if (stopped())
+        job_.comboCount.fill(0);
     return end_;
 }
 
@@ -25,15 +26,19 @@ void CombinationSearch::itarat(GaugeIndex level) {
         }
         if (level < kLastGauge) {
             itarat(static_cast<GaugeIndex>(level + 1));
-            if (stopped()) return;
+            if (stopped())
+                return;
         }
         const float levelsDone = static_cast<float>(kLastGauge - level);
-        if (view_.progressValue() < levelsDone) view_.setProgressValue(levelsDone);
+        if (view_.progressValue() < levelsDone)
+            view_.setProgressValue(levelsDone);
 
-        if (!available(level)) return;
+        if (!available(level))
+            return;
         job_.comboTotal = sumArea(level);
         matchTest(job_.comboTotal, level);
-        if (stopped()) return;
+        if (stopped())
+            return;
         if (job_.comboTotal >= job_.areaHigh) {
             count = 0;
             return;
@@ -56,30 +61,37 @@ std::string CombinationSearch::resultLine(const float& total, const GaugeIndex& 
     const bool weightCheck = job_.noWeightCheck != 1;
     std::string line;
     for (GaugeIndex v = 0; v <= level; ++v) {
-        if (job_.comboText[v].empty()) continue;
+        if (job_.comboText[v].empty())
+            continue;
         // This size's share of the winding's weight, in proportion to its share of the area.
         const float need = static_cast<float>(job_.comboArea[v] / total) * job_.origWeight;
-        if (!line.empty()) line += ", ";
+        if (!line.empty())
+            line += ", ";
         line += job_.comboText[v];
-        if (weightCheck && need > job_.availWeight[v]) line += '*';
+        if (weightCheck && need > job_.availWeight[v])
+            line += '*';
     }
     return line;
 }
 
 void CombinationSearch::matchTest(const float& total, const GaugeIndex& level) {
-    if (total > job_.areaHigh || total < job_.areaLow) return;
+    if (total > job_.areaHigh || total < job_.areaLow)
+        return;
 
     const short n = job_.resultCount;
     std::string line = resultLine(total, level);
     // A window around a zero target holds only the combination without any wire: no result.
-    if (line.empty()) return;
+    if (line.empty())
+        return;
     const bool repeat = n > 0 && line == job_.resultText[n - 1];
     if (n == kResultSlots) {
-        if (!repeat) end_ = SearchEnd::TableFull;
+        if (!repeat)
+            end_ = SearchEnd::TableFull;
         return;
     }
     job_.resultArea[n] = total;
-    if (repeat) return;  // the slot stays free for the next result
+    if (repeat)
+        return;  // the slot stays free for the next result
     job_.resultText[n] = std::move(line);
     job_.resultCount = static_cast<short>(n + 1);
 }

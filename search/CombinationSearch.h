@@ -16,12 +16,15 @@ enum class SearchEnd {
 class CombinationSearch {
 public:
     CombinationSearch(JobState& job, ResultsView& view) : job_(job), view_(view) {}
+    virtual ~CombinationSearch() = default;
 
     SearchEnd run();
+    SearchEnd end() const { return end_; }
 
     void itarat(GaugeIndex level);
     float sumArea(GaugeIndex n) const;
-    void matchTest(const float& total, const GaugeIndex& level);
+    // Virtual so that a check can watch the order in which combinations are tested.
+    virtual void matchTest(const float& total, const GaugeIndex& level);
 
 private:
     bool available(GaugeIndex gauge) const { return job_.availArea[gauge] != 0; }

@@ -6,19 +6,27 @@ namespace {
 constexpr float kProgressFull = 29;
 }
 
-ReportText reportText(const JobState& job, const std::string& decimalSeparator) {
-    ReportText report;
-    std::string lines;
+std::vector<std::string> reportLines(const JobState& job, const std::string& decimalSeparator) {
+    std::vector<std::string> lines;
     for (int j = 0; j < kResultSlots; ++j) {
         const std::string& text = job.resultText[j];
-        if (text.empty()) continue;
-        lines += text;
-        lines += ",      ";
-        lines += numeric::formatGeneral(job.resultArea[j], decimalSeparator);
-        lines += "\\par ";
+        if (text.empty())
+            continue;  // a slot freed by a dropped repeat
+        lines.push_back(text + ",      " +
+                        numeric::formatGeneral(job.resultArea[j], decimalSeparator));
+    }
+    return lines;
+}
+
+ReportText reportText(const JobState& job, const std::string& decimalSeparator) {
+    ReportText report;
+    std::string body;
+    for (const std::string& line : reportLines(job, decimalSeparator)) {
+        body += line;
+        body += "\\par ";
         ++report.written;
     }
-    report.rtf = "{" + (lines.empty() ? std::string(kNoMatchLine) : lines) + "}";
+    report.rtf = "{" + (body.empty() ? std::string(kNoMatchLine) : body) + "}";
     return report;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "gauge/JobState.h"
 #include "search/ResultsView.h"
@@ -12,7 +13,11 @@ struct ReportText {
     short written = 0;
 };
 
-// The report of the recorded results, in the order they were found.
+// One line per recorded result, in the order found: its text, ",", six blanks, its total area.
+std::vector<std::string> reportLines(const JobState& job,
+                                     const std::string& decimalSeparator = ".");
+
+// The report of the recorded results, as the report box receives it.
 ReportText reportText(const JobState& job, const std::string& decimalSeparator = ".");
 
 // Puts the report on the results page: report box, count, full progress bar, normal pointer.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// wirnak-cli: the search engine driven from a command line, for scripting and checking.
+// The job is set up exactly as the two data pages of the wizard would set it up.
+namespace cli {
+
+enum ExitStatus { kFinished = 0, kBadInput = 2, kStoppedEarly = 3 };
+
+struct Outcome {
+    int status = kFinished;
+    std::string out;  // standard output
+    std::string err;  // standard error
+};
+
+Outcome run(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+
+}  // namespace cli

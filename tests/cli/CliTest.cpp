@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "cli/CliJob.h"
+
+namespace {
+
+cli::Outcome run(std::vector<std::string> args) {
+    return cli::run(args);
+}
+
+const std::vector<std::string> kWorkedExample = {"--round", "8=1",         "--weight",
+                                                 "2",       "--available", "12=0.5,13.5=2,14=1"};
+
+TEST(Cli, WorkedExamplePrintsTheReportLinesAndTheCount) {
+    const auto outcome = run(kWorkedExample);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out,
+              "14 SWG X 4*,      12.97171\n"
+              "12 SWG X 1*, 13.5 SWG X 2,      12.97468\n"
+              "2 Wire combinations found\n");
+    EXPECT_EQ(outcome.err, "");
+}
+
+TEST(Cli, RtfPrintsWhatTheReportBoxReceives) {
+    auto args = kWorkedExample;
+    args.push_back("--rtf");
+    EXPECT_EQ(run(args).out,
+              "{14 SWG X 4*,      12.97171\\par 12 SWG X 1*, 13.5 SWG X 2,      12.97468\\par }\n"
+              "2 Wire combinations found\n");
+}
+
+TEST(Cli, TheWeightCheckNeedsTheWindingWeightAndEveryStockWeight) {
+    const std::string plain =
+        "14 SWG X 4,      12.97171\n12 SWG X 1, 13.5 SWG X 2,      12.97468\n";
+    EXPECT_TRUE(
+        run({"--round", "8=1", "--available", "12=0.5,13.5=2,14=1"}).out.starts_with(plain));
+    EXPECT_TRUE(run({"--round", "8=1", "--weight", "2", "--available", "12=0.5,13.5,14=1"})
+                    .out.starts_with(plain));
+    EXPECT_TRUE(run({"--round=8=1", "--weight=2", "--available=12=0.5,13.5=2,14=1"})
+                    .out.starts_with("14 SWG X 4*,"));
+}
+
+TEST(Cli, RectangularAndRoundTargetsMatchTheWizardsArithmetic) {
+    // 3 × 8 SWG + 2 × 20 SWG = 40.150799 mm²: the original itself is among the matches.
+    const auto round = run({"--round", "8=3,20=2", "--available", "8,20"});
+    EXPECT_NE(round.out.find("8 SWG X 3, 20 SWG X 2,      40.1508\n"), std::string::npos);
+
+    // 5 × 2.5 × 2 = 25 mm²: the window 24.875..25.125 takes 3 × 12 SWG + 2 × 13 SWG.
+    const auto rect = run({"--rect", "5,2.5,2", "--available", "12,13"});
+    EXPECT_EQ(rect.out, "12 SWG X 3, 13 SWG X 2,      25.02563\n1 Wire combinations found\n");
+    // A count of 2.5 wires rounds to 2: the same target as 8=2.
+    EXPECT_EQ(run({"--round", "8=2.5", "--available", "9,10"}).out,
+              run({"--round", "8=2", "--available", "9,10"}).out);
+}
+
+TEST(Cli, NoMatchSaysSorry) {
+    EXPECT_EQ(run({"--round", "26=1", "--available", "8"}).out,
+              "Sorry no match found\n0 Wire combinations found\n");
+}
+
+TEST(Cli, AJobThatFillsTheTableStopsAfter10001Lines) {
+    const auto outcome = run({"--round", "8=1", "--available",
+                              "8,9,10,11,12,13,13.5,14,14.5,15,15.5,16,16.5,17,17.5,18,18.5,19,"
+                              "19.5,20,20.5,21,21.5,22,22.5,23,24,25,26"});
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 10001 + 1);
+    EXPECT_TRUE(outcome.out.ends_with("\n10001 Wire combinations found\n"));
+    EXPECT_NE(outcome.err.find("10001"), std::string::npos);
+}
+
+TEST(Cli, ACountBeyond32767StopsTheSearch) {
+    const auto outcome = run({"--rect", "100,100,1", "--available", "26"});
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_NE(outcome.err.find("32767"), std::string::npos);
+    EXPECT_TRUE(outcome.out.ends_with("0 Wire combinations found\n"));
+}
+
+TEST(Cli, BadInputIsRefusedWithAMessageNamingIt) {
+    const std::string huge(400, '9');
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--round", "8=32768", "--available", "9"}, "32768"},
+        {{"--round", "8=-32769", "--available", "9"}, "-32769"},
+        {{"--round", "8=two", "--available", "9"}, "two"},
+        {{"--round", "8", "--available", "9"}, "--round 8"},
+        {{"--round", "8.5=1", "--available", "9"}, "8.5"},
+        {{"--round", "8=1,8=2", "--available", "9"}, "twice"},
+        {{"--round", "8=1", "--available", "9,10,9"}, "twice"},
+        {{"--round", "8=1"}, "--available"},
+        {{"--available", "9"}, "--round"},
+        {{"--round", "8=1", "--rect", "1,1,1", "--available", "9"}, "--rect"},
+        {{"--rect", "1,1", "--available", "9"}, "--rect"},
+        {{"--rect", huge + "," + huge + ",1", "--available", "9"}, "too large"},
+        {{"--rect", huge + ",1,1", "--available", "9"}, "width"},
+        {{"--round", "8=1", "--weight", huge, "--available", "9"}, "--weight"},
+        {{"--round", "8=1", "--available", "9=" + huge}, "--available 9"},
+        {{"--round", "8=1", "--available", "9=heavy"}, "heavy"},
+        {{"--round", "8=1", "--available", "9", "--colour"}, "--colour"},
+        {{"--round", "8=1", "--available"}, "--available"},
+        {{"--round", "8=1", "--round", "9=1", "--available", "9"}, "twice"},
+        {{"--round", "8=1", "--available", ""}, "''"},
+    };
+    for (const auto& [args, named] : cases) {
+        const auto outcome = run(args);
+        SCOPED_TRACE(named);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_NE(outcome.err.find(named), std::string::npos) << outcome.err;
+    }
+}
+
+TEST(Cli, HelpPrintsTheUsage) {
+    const auto outcome = run({"--help"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_TRUE(outcome.out.starts_with("usage: wirnak-cli"));
+}
+
+}  // namespace
