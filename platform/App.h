@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QApplication;
+
+// The application object: the program's title and version, and the end of the run.
+namespace forms {
+
+struct App {
+    static QString title() { return QStringLiteral("Wirnak"); }
+    static int major() { return 1; }
+    static int minor() { return 0; }
+    static int revision() { return 0; }
+};
+
+// Names the application after App and gives it the small sans-serif font the layouts are drawn
+// for. Call once, right after the QApplication is made.
+void setUpApplication(QApplication& application);
+
+// Ends the program at once: every page is discarded and the event loop stops, so no further
+// event runs. The caller returns straight away.
+void endProgram();
+
+// Tests replace the end of the program by a handler; the previous handler is returned.
+// An empty handler restores the real end.
+using EndHandler = std::function<void()>;
+EndHandler setEndHandler(EndHandler handler);
+
+// For tests: counts the ends of the program instead of ending it, while it lives.
+class RecordedEnd {
+public:
+    RecordedEnd();
+    ~RecordedEnd();
+    RecordedEnd(const RecordedEnd&) = delete;
+    RecordedEnd& operator=(const RecordedEnd&) = delete;
+
+    int count() const { return count_; }
+    bool ended() const { return count_ > 0; }
+
+private:
+    int count_ = 0;
+    EndHandler previous_;
+};
+
+}  // namespace forms

@@ -1,0 +1,153 @@
+#include "platform/Controls.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QShortcutEvent>
+#include <QTimer>
+
+namespace forms {
+namespace {
+
+// The control whose taking of the focus an entry box's LostFocus refused just now (by putting
+// the focus back). It holds only for the input event being handled.
+QPointer<QWidget>& refusedFocusTarget() {
+    static QPointer<QWidget> target;
+    return target;
+}
+
+void noteFocusOutcome(QWidget* target, bool refused) {
+    refusedFocusTarget() = refused ? target : nullptr;
+    if (refused) {
+        QTimer::singleShot(0, [] { refusedFocusTarget() = nullptr; });
+    }
+}
+
+bool focusWasRefused(const QWidget* control) {
+    return control && refusedFocusTarget() == control &&
+           control->window()->focusWidget() != control;
+}
+
+bool activationOnly(const QFocusEvent* event) {
+    return event->reason() == Qt::ActiveWindowFocusReason ||
+           event->reason() == Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+QString arrayElementName(const QString& name, int index) {
+    return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+void setTabOrder(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous) {
+            QWidget::setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+}
+
+Label::Label(QWidget* parent) : QLabel(parent) {
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (activationOnly(event)) {
+        return;
+    }
+    // Qt has already named the control that is taking the focus.
+    QPointer<QWidget> target = QApplication::focusWidget();
+    emit LostFocus();
+    noteFocusOutcome(target, target && target->window()->focusWidget() != target);
+}
+
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
+    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+}
+
+bool CommandButton::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        pressByAccessKey();
+        return true;
+    }
+    return QPushButton::event(event);
+}
+
+void CommandButton::pressByAccessKey() {
+    if (focusPolicy() & Qt::TabFocus) {
+        setFocus(Qt::ShortcutFocusReason);
+    }
+    if (!focusWasRefused(this) && isEnabled() && isVisible()) {
+        click();
+    }
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    // Enter on a focused button presses it, as Space does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void CommandButton::mousePressEvent(QMouseEvent* event) {
+    if (focusWasRefused(this)) {
+        event->accept();
+        return;
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
+    connect(this, &QCheckBox::stateChanged, this, &CheckBox::Click);
+}
+
+short CheckBox::value() const {
+    switch (checkState()) {
+        case Qt::Checked:
+            return 1;
+        case Qt::PartiallyChecked:
+            return 2;
+        default:
+            return 0;
+    }
+}
+
+void CheckBox::setValue(short value) {
+    if (value == 2) {
+        setTristate(true);
+    }
+    setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+void CheckBox::mousePressEvent(QMouseEvent* event) {
+    if (focusWasRefused(this)) {
+        event->accept();
+        return;
+    }
+    QCheckBox::mousePressEvent(event);
+}
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
+    connect(this, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected) {
+            emit Click();
+        }
+    });
+}
+
+void OptionButton::focusInEvent(QFocusEvent* event) {
+    QRadioButton::focusInEvent(event);
+    if (event->reason() != Qt::PopupFocusReason && !isChecked()) {
+        select();
+    }
+}
+
+}  // namespace forms

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+#include <array>
+#include <initializer_list>
+
+#include "platform/Twips.h"
+
+// The intrinsic controls of a page, with the events the pages handle: Click for buttons, check
+// boxes and option buttons, LostFocus for entry boxes.
+namespace forms {
+
+// "Check1(0)": the name of an element of a control array.
+QString arrayElementName(const QString& name, int index);
+
+// Places a new control, named, on its parent at left, top, width, height in twips.
+template <class Control>
+Control* place(QWidget* parent, const QString& name, int left, int top, int width, int height) {
+    auto* control = new Control(parent);
+    control->setObjectName(name);
+    control->setGeometry(twipsRect(left, top, width, height));
+    return control;
+}
+
+// Elements 0..N-1 of a control array, read as Check1(i).
+template <class Control, int N>
+class ControlArray {
+public:
+    Control* operator()(int index) const { return elements_.at(index); }
+    void set(int index, Control* control) { elements_.at(index) = control; }
+    static constexpr int size() { return N; }
+
+private:
+    std::array<Control*, N> elements_{};
+};
+
+// Fixes the order in which Tab visits the given controls.
+void setTabOrder(std::initializer_list<QWidget*> controls);
+
+// A label: text from its top left corner, broken into lines at its width.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent = nullptr);
+};
+
+// A frame: a box with an optional caption; its controls are placed within it.
+class Frame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit Frame(QWidget* parent = nullptr) : QGroupBox(parent) {}
+};
+
+// An entry box. LostFocus runs when the focus moves on to another control of the page; not when
+// a message box, a popup or another window merely takes the activation.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr) : QLineEdit(parent) {}
+
+signals:
+    void LostFocus();
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+// A push button. Its access key ("&Next >": Alt+N) acts like a click: the focus moves to the
+// button first, so the entry box being left runs its LostFocus before the button's Click. When
+// that handler refuses the entry by taking the focus back, the press is dropped, by key or by
+// mouse alike.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CommandButton(QWidget* parent = nullptr);
+
+signals:
+    void Click();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void pressByAccessKey();
+};
+
+// A check box. Click runs whenever its value changes; value 0 cleared, 1 ticked, 2 greyed.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    explicit CheckBox(QWidget* parent = nullptr);
+
+    short value() const;
+    void setValue(short value);
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// An option button. Taking the focus selects it; Click runs when it becomes selected.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit OptionButton(QWidget* parent = nullptr);
+
+    void select() { setChecked(true); }
+
+signals:
+    void Click();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+}  // namespace forms

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+// Modal message boxes that answer with the button pressed.
+namespace forms {
+
+// Styles: a sum of a button set and an icon.
+inline constexpr int vbOKOnly = 0;
+inline constexpr int vbRetryCancel = 5;
+inline constexpr int vbExclamation = 48;
+
+// Answers.
+inline constexpr int vbOK = 1;
+inline constexpr int vbCancel = 2;
+inline constexpr int vbRetry = 4;
+
+// Shows the prompt and waits for the user. Without a title the application's title is shown.
+// Retry and Cancel open with Retry as the default; closing the box otherwise than by a button
+// answers Cancel, or OK where OK is the only button.
+int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = {});
+
+// One message box as the user saw it: the title is the one shown.
+struct MessageBoxCall {
+    QString prompt;
+    int style = vbOKOnly;
+    QString title;
+};
+
+// Tests answer message boxes through a handler instead of a modal window; the previous handler
+// is returned, an empty handler restores real boxes.
+using MessageBoxHandler = std::function<int(const MessageBoxCall&)>;
+MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler);
+
+// For tests: the boxes the user is expected to meet, in order, each with its answer. A box that
+// was not expected, or that differs from the one expected, is recorded as a failure and
+// answered with its safe button (OK, or Cancel where Retry and Cancel are offered) so that the
+// test goes on to report it.
+class ScriptedMessageBoxes {
+public:
+    ScriptedMessageBoxes();
+    ~ScriptedMessageBoxes();
+    ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
+    ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
+
+    void expect(const QString& prompt, const QString& title, int style, int answer);
+
+    const std::vector<MessageBoxCall>& shown() const { return shown_; }
+    // Boxes that went against the script, described for the failure message; empty when the
+    // script was followed.
+    const QStringList& failures() const { return failures_; }
+    // The expected boxes that have not appeared.
+    int pending() const { return static_cast<int>(expected_.size() - next_); }
+
+private:
+    struct Expected {
+        MessageBoxCall call;
+        int answer;
+    };
+
+    int answer(const MessageBoxCall& call);
+
+    std::vector<Expected> expected_;
+    std::size_t next_ = 0;
+    std::vector<MessageBoxCall> shown_;
+    QStringList failures_;
+    MessageBoxHandler previous_;
+};
+
+}  // namespace forms

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPointer>
+
+#include "platform/Page.h"
+
+namespace forms {
+
+// The one program-wide place of a page. It is empty until the page is first used; using it
+// then creates and loads the page. Unloading the page empties the slot again, so the next use
+// creates a fresh page with fresh controls.
+class PageSlotBase {
+public:
+    PageSlotBase();
+    virtual ~PageSlotBase();
+    PageSlotBase(const PageSlotBase&) = delete;
+    PageSlotBase& operator=(const PageSlotBase&) = delete;
+
+    bool isLoaded() const { return page_ != nullptr; }
+    Page* current() const { return page_; }
+
+    // Unloads the page in the slot, if any.
+    void unload();
+
+protected:
+    // Puts a freshly made page into the slot, unloading any page it held, then loads it.
+    void fill(Page* fresh);
+
+private:
+    friend class Page;
+    void release(Page* page);
+
+    QPointer<Page> page_;
+};
+
+template <class PageType>
+class PageSlot : public PageSlotBase {
+public:
+    // The page, created and loaded on first use.
+    PageType& get() {
+        if (!isLoaded()) {
+            fill(new PageType);
+        }
+        return static_cast<PageType&>(*current());
+    }
+
+    // A new page in place of whatever the slot held, loaded but not shown.
+    PageType& replaceWithNew() {
+        fill(new PageType);
+        return static_cast<PageType&>(*current());
+    }
+
+    PageType* loaded() const { return static_cast<PageType*>(current()); }
+};
+
+// Ending the program: every loaded page is hidden at once and deleted once control returns to
+// the event loop (or at the next flush of deferred deletes); every slot is empty afterwards.
+void discardAllPages();
+
+}  // namespace forms

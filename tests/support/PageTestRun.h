@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTest>
+#include <QWidget>
+
+#include "gauge/JobState.h"
+#include "platform/App.h"
+#include "platform/MsgBox.h"
+#include "platform/Page.h"
+#include "platform/PageSlot.h"
+
+// One run of the program as a test sees it: a zeroed job, message boxes answered from a script,
+// the end of the program recorded, and every page gone afterwards.
+class PageTestRun {
+public:
+    PageTestRun() { jobState() = JobState{}; }
+    ~PageTestRun() {
+        forms::discardAllPages();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Empty when every box came as scripted and none is still awaited.
+    QString scriptBroken() const {
+        QStringList problems = boxes.failures();
+        if (boxes.pending() > 0) {
+            problems << QStringLiteral("%1 expected box(es) never shown").arg(boxes.pending());
+        }
+        return problems.join(QStringLiteral("; "));
+    }
+
+    forms::ScriptedMessageBoxes boxes;
+    forms::RecordedEnd end;
+};
+
+// Shows a page the way the program does and waits until it takes the keyboard.
+inline bool showAndActivate(forms::Page& page) {
+    page.Show();
+    return QTest::qWaitForWindowActive(&page);
+}
+
+template <class Control>
+Control* control(const QWidget* page, const QString& name) {
+    return page->findChild<Control*>(name);
+}
+
+inline QWidget* focused() {
+    return QApplication::focusWidget();
+}
+
+inline QString focusedName() {
+    return focused() ? focused()->objectName() : QString();
+}
+
+inline void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+// Puts the focus into an entry box with the mouse and types the text after what it holds.
+inline void clickAndType(QWidget* box, const QString& text) {
+    click(box);
+    QTest::keyClicks(box, text);
+}
+
+inline void typeHere(const QString& text) {
+    QTest::keyClicks(focused(), text);
+}
+
+inline void pressTab() {
+    QTest::keyClick(focused(), Qt::Key_Tab);
+}
+
+// An access key, typed wherever the focus is.
+inline void pressAlt(Qt::Key key) {
+    QTest::keyClick(focused(), key, Qt::AltModifier);
+}
