@@ -1,0 +1,48 @@
+#include "platform/RichTextBox.h"
+
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+#include "platform/RtfText.h"
+
+RichTextBox::RichTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    // Read-only alone would leave the keyboard unable to select, and so to copy.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setUndoRedoEnabled(false);
+}
+
+void RichTextBox::setTextRTF(std::string_view rtf) {
+    const std::string text = rtfToPlainText(rtf);
+    // One assignment for the whole report: inserting line by line costs seconds at 10001 lines.
+    setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void RichTextBox::setTextRTF(const QString& rtf) {
+    const std::string utf8 = rtf.toStdString();
+    setTextRTF(std::string_view(utf8));
+}
+
+void RichTextBox::setText(const QString& text) {
+    setPlainText(text);
+}
+
+int RichTextBox::SelLength() const {
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void RichTextBox::SelPrint(QPrinter& printer) const {
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) {
+        document()->print(&printer);
+        return;
+    }
+    QTextDocument selection;
+    selection.setDefaultFont(document()->defaultFont());
+    QTextCursor(&selection).insertFragment(cursor.selection());
+    selection.print(&printer);
+}
