@@ -1,0 +1,9 @@
+#pragma once
+
+class PrinterDialog;
+class RichTextBox;
+
+// "print" on the results page: asks for a printer, with "Selection" preset when text is selected
+// and "All" otherwise, and prints what the user chose. A cancelled dialog or a failure ends the
+// action silently.
+void printReport(RichTextBox& box, PrinterDialog& dialog);

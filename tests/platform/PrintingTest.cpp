@@ -1,0 +1,162 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTimer>
+#include <QtTest>
+
+#include "platform/PdfPrinterDialog.h"
+#include "platform/PrintReport.h"
+#include "platform/PrinterDialog.h"
+#include "platform/RichTextBox.h"
+
+namespace {
+
+const QStringList kLines = {
+    "14 SWG X 4*,      12.97171",
+    "12 SWG X 1*, 13.5 SWG X 2,      12.97468",
+    "9 SWG X 1, 12 SWG X 2*,      25.9",
+};
+
+QStringList simplified(QStringList lines) {
+    for (QString& line : lines) line = line.simplified();
+    return lines;
+}
+
+// The lines of a PDF's text, their blank runs shortened to one (the layout of a proportional
+// font does not keep them), without blank lines, page breaks and the page number below.
+QStringList pdfLines(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", path, "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {"<pdftotext failed>"};
+    QStringList lines;
+    for (QString line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\n')) {
+        line.remove('\f');
+        if (!line.trimmed().isEmpty())
+            lines << line.simplified();
+    }
+    if (!lines.isEmpty() && lines.last() == "1")
+        lines.removeLast();
+    return lines;
+}
+
+void selectBlocks(RichTextBox& box, int first, int last) {
+    QTextCursor cursor(box.document()->findBlockByNumber(first));
+    cursor.setPosition(box.document()->findBlockByNumber(last).position() +
+                           box.document()->findBlockByNumber(last).length() - 1,
+                       QTextCursor::KeepAnchor);
+    box.setTextCursor(cursor);
+}
+
+// Runs check on the print dialog once it is up, then closes it with Cancel. The dialog's options
+// pane starts folded away, so its choices count as offered when they are not hidden.
+void whenDialogShows(std::function<void(QPrintDialog&)> check) {
+    QTimer::singleShot(0, [check] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        const auto close = qScopeGuard([dialog] { dialog->reject(); });
+        check(*dialog);
+    });
+}
+
+QRadioButton* radio(QPrintDialog& dialog, const char* name) {
+    return dialog.findChild<QRadioButton*>(name);
+}
+
+}  // namespace
+
+class PrintingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        box_ = std::make_unique<RichTextBox>();
+        box_->setText(kLines.join('\n'));
+        pdf_ = dir_.filePath(QString("report-%1.pdf").arg(QTest::currentTestFunction()));
+        dialog_ = std::make_unique<PdfPrinterDialog>(pdf_);
+    }
+
+    void withoutSelectionPrintsEverythingFromAll() {
+        printReport(*box_, *dialog_);
+        QCOMPARE(dialog_->timesShown(), 1);
+        QCOMPARE(dialog_->flags(), 264);
+        QCOMPARE(pdfLines(pdf_), simplified(kLines));
+    }
+
+    void withSelectionPrintsOnlyTheSelection() {
+        selectBlocks(*box_, 1, 2);
+        printReport(*box_, *dialog_);
+        QCOMPARE(dialog_->flags(), 265);
+        QCOMPARE(pdfLines(pdf_), simplified(kLines.mid(1)));
+    }
+
+    void partOfALinePrintsAsSelected() {
+        QTextCursor cursor(box_->document());
+        cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, 6);
+        box_->setTextCursor(cursor);
+        printReport(*box_, *dialog_);
+        QCOMPARE(pdfLines(pdf_), QStringList({"14 SWG"}));
+    }
+
+    void switchingToAllPrintsEverything() {
+        selectBlocks(*box_, 0, 0);
+        dialog_->setAnswer(PdfPrinterDialog::Answer::PrintAll);
+        printReport(*box_, *dialog_);
+        QCOMPARE(dialog_->flags(), 265);
+        QCOMPARE(pdfLines(pdf_), simplified(kLines));
+    }
+
+    void cancelPrintsNothing() {
+        dialog_->setAnswer(PdfPrinterDialog::Answer::Cancel);
+        printReport(*box_, *dialog_);
+        QCOMPARE(dialog_->timesShown(), 1);
+        QVERIFY(!QFile::exists(pdf_));
+    }
+
+    void unwritableFileEndsSilently() {
+        PdfPrinterDialog dialog(dir_.filePath("missing-folder/report.pdf"));
+        printReport(*box_, dialog);
+        QCOMPARE(dialog.timesShown(), 1);
+        QVERIFY(!QFile::exists(dir_.filePath("missing-folder/report.pdf")));
+    }
+
+    void qtDialogOpensOnAllWithoutPageRange() {
+        QtPrinterDialog dialog;
+        dialog.setFlags(264);
+        whenDialogShows([](QPrintDialog& shown) {
+            QVERIFY(radio(shown, "printAll")->isChecked());
+            QVERIFY(radio(shown, "printSelection")->isHidden());
+            QVERIFY(!shown.testOption(QAbstractPrintDialog::PrintPageRange));
+        });
+        QCOMPARE(dialog.showPrinter(), nullptr);
+    }
+
+    void qtDialogOpensOnSelectionAndOffersPdf() {
+        QtPrinterDialog dialog;
+        dialog.setFlags(265);
+        whenDialogShows([](QPrintDialog& shown) {
+            QVERIFY(!radio(shown, "printSelection")->isHidden());
+            QVERIFY(radio(shown, "printSelection")->isChecked());
+            QVERIFY(!shown.testOption(QAbstractPrintDialog::PrintPageRange));
+            auto* printers = shown.findChild<QComboBox*>("printers");
+            QVERIFY(printers != nullptr);
+            QVERIFY(printers->findText("Print to File (PDF)") >= 0);
+        });
+        QCOMPARE(dialog.showPrinter(), nullptr);
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString pdf_;
+    std::unique_ptr<RichTextBox> box_;
+    std::unique_ptr<PdfPrinterDialog> dialog_;
+};
+
+QTEST_MAIN(PrintingTest)
+#include "PrintingTest.moc"
