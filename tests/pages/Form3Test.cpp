@@ -1,0 +1,398 @@
+#include <QTest>
+#include <memory>
+
+#include "gauge/GaugeTable.h"
+#include "pages/Form1.h"
+#include "pages/Form3.h"
+#include "pages/Slots.h"
+#include "tests/support/PageTestRun.h"
+
+using namespace forms;
+
+namespace {
+
+constexpr GaugeIndex k8Swg = 0;
+constexpr GaugeIndex k10Swg = 2;
+constexpr GaugeIndex k13Swg = 5;
+constexpr GaugeIndex k13HalfSwg = 6;
+constexpr GaugeIndex k20Swg = 19;
+
+const QString kWeightQuestion =
+    QStringLiteral("Without total weight Program will not check weight!");
+
+QString element(const char* name, int index) {
+    return arrayElementName(name, index);
+}
+
+}  // namespace
+
+class Form3Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PageTestRun> run_;
+    Form3* page_ = nullptr;
+
+    template <class Control>
+    Control* find(const QString& name) const {
+        auto* found = control<Control>(page_, name);
+        if (!found) {
+            qFatal("Form3 has no control %s", qPrintable(name));
+        }
+        return found;
+    }
+    CheckBox* check(GaugeIndex i) const { return find<CheckBox>(element("Check1", i)); }
+    TextBox* count(GaugeIndex i) const { return find<TextBox>(element("Text4", i)); }
+    TextBox* rectangular(int k) const { return find<TextBox>(element("Text1", k)); }
+    TextBox* weight() const { return find<TextBox>("Text3"); }
+    CommandButton* next() const { return find<CommandButton>("Command1"); }
+
+    void expectBox(const QString& prompt, const QString& title, int style, int answer = vbOK) {
+        run_->boxes.expect(prompt, title, style, answer);
+    }
+    void expectCountMessage(GaugeIndex i) {
+        expectBox("Enter no of parallel wires of " + QString::fromStdString(swgr(i)) + " wire",
+                  "Error!", vbExclamation);
+    }
+    void expectNotEntered(const char* fieldWord) {
+        expectBox(QStringLiteral("you have not entered value of ") + fieldWord, "Wirnak",
+                  vbExclamation);
+    }
+
+    // Ticks a gauge with the mouse and types its count into the box that takes the focus.
+    void tick(GaugeIndex i, const QString& wires) {
+        click(check(i));
+        QCOMPARE(focused(), count(i));
+        typeHere(wires);
+    }
+    void chooseRectangular() { click(find<OptionButton>("Option3")); }
+    void chooseCircular() { click(find<OptionButton>("Option2")); }
+    bool movedOn() const {
+        return !page_->isVisible() && form1Slot().isLoaded() && form1Slot().get().isVisible();
+    }
+
+private slots:
+    void init() {
+        run_ = std::make_unique<PageTestRun>();
+        page_ = &form3Slot().get();
+        QVERIFY(showAndActivate(*page_));
+    }
+    void cleanup() {
+        const QString broken = run_->scriptBroken();
+        run_.reset();
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
+    }
+
+    void opensInCircularModeWithTheFocusOnTheFirstGauge() {
+        QCOMPARE(page_->windowTitle(), QStringLiteral("Original Wires"));
+        QVERIFY(find<OptionButton>("Option2")->isChecked());
+        QVERIFY(!find<OptionButton>("Option3")->isChecked());
+        QCOMPARE(focusedName(), QStringLiteral("Check1(0)"));
+        for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+            QVERIFY(check(i)->isVisible());
+            QVERIFY(!check(i)->isChecked());
+            QVERIFY(!count(i)->isVisible());
+            QVERIFY(!find<Label>(element("Label4", i))->isVisible());
+        }
+        for (int k = 0; k < 3; ++k) {
+            QVERIFY(!rectangular(k)->isVisible());
+        }
+        QVERIFY(weight()->isVisible());
+        QVERIFY(!next()->isEnabled());
+        QVERIFY(!find<CommandButton>("Command3")->isEnabled());
+        QVERIFY(find<CommandButton>("Command2")->isEnabled());
+    }
+
+    void gaugeRowsStandInThreeColumnsWithTheirCaptions() {
+        QCOMPARE(check(k8Swg)->text(), QStringLiteral("8 SWG      X"));
+        QCOMPARE(check(k10Swg)->text(), QStringLiteral("10 SWG    X"));
+        QCOMPARE(check(k13HalfSwg)->text(), QStringLiteral("13.5 SWG X"));
+        QCOMPARE(check(28)->text(), QStringLiteral("26 SWG    X"));
+        QCOMPARE(check(9)->geometry(), twipsRect(240, 2535 + 9 * 360, 1215, 255));
+        QCOMPARE(check(10)->geometry(), twipsRect(2640, 2535, 1215, 255));
+        QCOMPARE(count(18)->geometry(), twipsRect(3840, 2535 + 8 * 360 - 15, 495, 285));
+        QCOMPARE(find<Label>(element("Label4", 28))->geometry(),
+                 twipsRect(6840, 2535 + 9 * 360 + 15, 495, 225));
+        QCOMPARE(next()->geometry(), twipsRect(3075, 6840, 1095, 375));
+        QCOMPARE(find<Label>(element("Label4", 0))->text(), QStringLiteral("nos"));
+    }
+
+    void tabOrderRunsFromTheOptionsThroughTheRowsToTheButtons() {
+        QStringList order;
+        QWidget* start = find<OptionButton>("Option2");
+        for (QWidget* w = start; order.size() < 67; w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus) {
+                order << w->objectName();
+            }
+        }
+        QStringList expected{"Option2", "Option3", "Text1(0)", "Text1(1)", "Text1(2)"};
+        for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+            expected << element("Check1", i) << element("Text4", i);
+        }
+        expected << "Text3"
+                 << "Command1"
+                 << "Command2"
+                 << "Command3";
+        QCOMPARE(order, expected);
+    }
+
+    void tickingAndClearingGaugesFollowsTheNextRule() {
+        tick(k8Swg, "3");
+        QVERIFY(next()->isEnabled());
+        QVERIFY(find<Label>(element("Label4", k8Swg))->isVisible());
+        QCOMPARE(jobState().origGaugeArea[k8Swg], static_cast<float>(gaugeArea(k8Swg)));
+
+        tick(k13Swg, "2");  // leaving the 8 SWG box stores its count
+        QCOMPARE(jobState().origWireCount[k8Swg], short(3));
+
+        click(check(k8Swg));  // cleared; 13 SWG is still ticked
+        QVERIFY(next()->isEnabled());
+        QVERIFY(!count(k8Swg)->isVisible());
+        QVERIFY(count(k8Swg)->text().isEmpty());
+        QCOMPARE(jobState().origGaugeArea[k8Swg], 0.0f);
+        QCOMPARE(jobState().origWireCount[k8Swg], short(3));
+        QCOMPARE(jobState().origWireCount[k13Swg], short(2));
+
+        click(check(k13Swg));  // the last ticked gauge
+        QVERIFY(!next()->isEnabled());
+
+        click(check(k8Swg));  // ticked again: an empty box, the old count still stored
+        QVERIFY(count(k8Swg)->text().isEmpty());
+        QCOMPARE(jobState().origWireCount[k8Swg], short(3));
+    }
+
+    void countsAreRoundedToEvenAndBadCountsAreRefused() {
+        const struct {
+            const char* typed;
+            short stored;
+        } accepted[] = {{"2.5", 2}, {"3.5", 4}, {"0", 0}, {"-2", -2}, {" 7 ", 7}};
+        click(check(k13HalfSwg));
+        for (const auto& entry : accepted) {
+            count(k13HalfSwg)->clear();
+            typeHere(entry.typed);
+            pressTab();
+            QCOMPARE(jobState().origWireCount[k13HalfSwg], entry.stored);
+            click(count(k13HalfSwg));
+        }
+
+        // Not a number, empty, or beyond what a count can hold: the message, the focus back on
+        // the box, and the stored count kept.
+        for (const char* refused : {"", "abc", "1.2.3", "40000", "-32769"}) {
+            count(k13HalfSwg)->clear();
+            typeHere(refused);
+            expectCountMessage(k13HalfSwg);
+            pressTab();
+            QCOMPARE(focused(), count(k13HalfSwg));
+            QCOMPARE(jobState().origWireCount[k13HalfSwg], short(7));
+        }
+        QCOMPARE(run_->boxes.shown().back().prompt,
+                 QStringLiteral("Enter no of parallel wires of 13.5 SWG wire"));
+    }
+
+    void leavingTheRectangularBoxesSwitchesNext() {
+        chooseRectangular();
+        QCOMPARE(focusedName(), QStringLiteral("Text1(0)"));
+        for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+            QVERIFY(!check(i)->isVisible());
+        }
+
+        expectNotEntered(" width.");  // "you have not entered value of  width."
+        pressTab();
+        QVERIFY(!next()->isEnabled());
+        QCOMPARE(focusedName(), QStringLiteral("Text1(1)"));  // the focus goes on
+
+        typeHere("2.5");
+        pressTab();
+        QVERIFY(next()->isEnabled());  // even though the width is still empty
+
+        typeHere("x");
+        expectNotEntered(" no of parallel wires.");
+        click(weight());
+        QVERIFY(!next()->isEnabled());
+    }
+
+    void switchingModesKeepsEntriesTicksAndTheNextState() {
+        tick(k8Swg, "3");
+        chooseRectangular();
+        QVERIFY(check(k8Swg)->isChecked());
+        QVERIFY(!count(k8Swg)->isVisible());
+        QVERIFY(next()->isEnabled());
+        typeHere("5");
+        chooseCircular();
+        QVERIFY(check(k8Swg)->isVisible());
+        QVERIFY(check(k8Swg)->isChecked());
+        QVERIFY(!count(k8Swg)->isVisible());  // its box stays hidden until ticked again
+        QVERIFY(next()->isEnabled());
+        QCOMPARE(rectangular(0)->text(), QStringLiteral("5"));
+        QCOMPARE(jobState().origGaugeArea[k8Swg], static_cast<float>(gaugeArea(k8Swg)));
+
+        // The hidden gauge still counts in the target.
+        clickAndType(weight(), "2");
+        click(next());
+        QVERIFY(movedOn());
+        QCOMPARE(jobState().origArea, double(3.0f * static_cast<float>(gaugeArea(k8Swg))));
+    }
+
+    void nextInCircularModeSumsTheGaugesInSinglePrecision() {
+        tick(k8Swg, "3");
+        tick(k20Swg, "2");
+        expectBox(kWeightQuestion, "Error!", vbRetryCancel + vbExclamation, vbCancel);
+        click(next());  // the 20 SWG count is stored as its box loses the focus
+        QVERIFY(movedOn());
+        QCOMPARE(static_cast<float>(jobState().origArea), 40.150799f);
+        QCOMPARE(jobState().origArea, double(static_cast<float>(jobState().origArea)));
+        QCOMPARE(jobState().noWeightCheck, short(1));
+    }
+
+    void clearingAGaugeTakesItOutOfTheTarget() {
+        tick(k8Swg, "3");
+        tick(k20Swg, "2");
+        clickAndType(weight(), "1");
+        click(check(k20Swg));
+        click(next());
+        QVERIFY(movedOn());
+        QCOMPARE(static_cast<float>(jobState().origArea), 38.838562f);
+    }
+
+    void accessKeyNextTakesTheCountJustTyped() {
+        clickAndType(weight(), "2");
+        tick(k8Swg, "3");
+        pressAlt(Qt::Key_N);
+        QVERIFY(movedOn());
+        QCOMPARE(jobState().origWireCount[k8Swg], short(3));
+        QCOMPARE(jobState().origArea, double(3.0f * static_cast<float>(gaugeArea(k8Swg))));
+        QCOMPARE(jobState().origWeight, 2.0f);
+    }
+
+    void aRefusedCountKeepsNextFromRunning() {
+        click(check(k8Swg));
+        expectCountMessage(k8Swg);
+        pressAlt(Qt::Key_N);
+        QCOMPARE(focused(), count(k8Swg));
+        QVERIFY(page_->isVisible());
+        QVERIFY(!form1Slot().isLoaded());
+    }
+
+    void circularModeWithNoGaugeTickedGivesAZeroTarget() {
+        chooseRectangular();
+        typeHere("5");
+        chooseCircular();  // the width, a number, enables Next
+        clickAndType(weight(), "1");
+        click(next());
+        QVERIFY(movedOn());
+        QCOMPARE(jobState().origArea, 0.0);
+    }
+
+    void nextInRectangularModeMultipliesInDoublePrecision() {
+        chooseRectangular();
+        typeHere("5");
+        pressTab();
+        typeHere("2.5");
+        pressTab();
+        typeHere("1.5");
+        clickAndType(weight(), "0");
+        click(next());
+        QVERIFY(movedOn());
+        QCOMPARE(jobState().origArea, 1.5 * (5 * 2.5));
+        QCOMPARE(jobState().origWeight, 0.0f);
+        QCOMPARE(jobState().noWeightCheck, short(0));
+
+        form1Slot().get().Command3->click();  // back
+        QVERIFY(page_->isVisible());
+        rectangular(2)->setText("2");
+        click(next());
+        QCOMPARE(jobState().origArea, 25.0);
+    }
+
+    void nextReportsOnlyTheFirstEmptyRectangularBox() {
+        chooseRectangular();
+        expectNotEntered(" width.");
+        pressTab();
+        expectNotEntered(" thickness.");
+        pressTab();
+        typeHere("2");
+        click(weight());  // a number: Next becomes enabled with two boxes empty
+        QVERIFY(next()->isEnabled());
+
+        expectNotEntered(" width.");
+        click(next());
+        QVERIFY(!next()->isEnabled());
+        QVERIFY(page_->isVisible());
+        QCOMPARE(jobState().origArea, 0.0);
+    }
+
+    void theWeightQuestionRetryStaysAndCancelGoesOnWithoutTheCheck() {
+        tick(k8Swg, "1");
+        clickAndType(weight(), "kg");
+        expectBox(kWeightQuestion, "Error!", vbRetryCancel + vbExclamation, vbRetry);
+        click(next());
+        QVERIFY(page_->isVisible());
+        QCOMPARE(focused(), weight());
+        QCOMPARE(jobState().noWeightCheck, short(0));
+
+        weight()->clear();
+        expectBox(kWeightQuestion, "Error!", vbRetryCancel + vbExclamation, vbCancel);
+        click(next());
+        QVERIFY(movedOn());
+        QCOMPARE(jobState().noWeightCheck, short(1));
+
+        // A weight given on a later pass is stored, but the check stays off.
+        form1Slot().get().Command3->click();
+        clickAndType(weight(), "2");
+        click(next());
+        QVERIFY(movedOn());
+        QCOMPARE(jobState().origWeight, 2.0f);
+        QCOMPARE(jobState().noWeightCheck, short(1));
+    }
+
+    void entriesTooLargeForTheirPrecisionAreRefused() {
+        chooseRectangular();
+        typeHere(QString(400, u'9'));
+        pressTab();
+        typeHere("1");
+        pressTab();
+        typeHere("1");
+        clickAndType(weight(), "1");
+        expectBox(
+            "The width, thickness and number of wires give a cross-section too large to "
+            "work with. Please check them.",
+            "Wirnak", vbExclamation);
+        click(next());
+        QVERIFY(page_->isVisible());
+        QCOMPARE(jobState().origArea, 0.0);
+
+        rectangular(0)->setText(QString(200, u'9'));
+        rectangular(1)->setText(QString(200, u'9'));
+        expectBox(
+            "The width, thickness and number of wires give a cross-section too large to "
+            "work with. Please check them.",
+            "Wirnak", vbExclamation);
+        click(next());
+        QVERIFY(page_->isVisible());
+
+        rectangular(0)->setText("5");
+        rectangular(1)->setText("2");
+        weight()->setText(QString(40, u'9'));
+        expectBox("The total weight is too large to work with. Please enter it in kg.", "Wirnak",
+                  vbExclamation);
+        click(next());
+        QVERIFY(page_->isVisible());
+        QCOMPARE(jobState().origWeight, 0.0f);
+        QCOMPARE(jobState().noWeightCheck, short(0));
+    }
+
+    void cancelAndTheCloseButtonEndTheProgram() {
+        click(find<CommandButton>("Command2"));
+        QCOMPARE(run_->end.count(), 1);
+        QVERIFY(!form3Slot().isLoaded());
+
+        Form3& again = form3Slot().get();
+        QVERIFY(showAndActivate(again));
+        again.close();
+        QCOMPARE(run_->end.count(), 2);
+        QVERIFY(!form3Slot().isLoaded());
+    }
+};
+
+QTEST_MAIN(Form3Test)
+#include "Form3Test.moc"
