@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QShortcutEvent>
 #include <QTimer>
+#include <algorithm>
 
 namespace forms {
 namespace {
@@ -137,10 +138,47 @@ void CheckBox::mousePressEvent(QMouseEvent* event) {
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     connect(this, &QRadioButton::toggled, this, [this](bool selected) {
+        updateGroupTabStops();
         if (selected) {
             emit Click();
         }
     });
+}
+
+QList<OptionButton*> OptionButton::group() const {
+    return parentWidget() ? parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)
+                          : QList<OptionButton*>{const_cast<OptionButton*>(this)};
+}
+
+void OptionButton::updateGroupTabStops() {
+    const QList<OptionButton*> options = group();
+    const bool noneSelected =
+        std::none_of(options.begin(), options.end(), [](auto* o) { return o->isChecked(); });
+    for (OptionButton* option : options) {
+        option->setFocusPolicy(noneSelected || option->isChecked() ? Qt::StrongFocus
+                                                                   : Qt::ClickFocus);
+    }
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event) {
+    int step = 0;
+    switch (event->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            step = 1;
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            step = -1;
+            break;
+        default:
+            QRadioButton::keyPressEvent(event);
+            return;
+    }
+    const QList<OptionButton*> options = group();
+    const auto count = options.size();
+    const auto next = options.at((options.indexOf(this) + step + count) % count);
+    next->setFocus(Qt::TabFocusReason);
 }
 
 void OptionButton::focusInEvent(QFocusEvent* event) {

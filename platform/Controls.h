@@ -108,7 +108,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
-// An option button. Taking the focus selects it; Click runs when it becomes selected.
+// An option button. Taking the focus selects it; Click runs when it becomes selected. The
+// option buttons of one container form a group: Tab stops only at the selected one (at each
+// while none is), and the arrow keys move within the group.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -121,6 +123,11 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QList<OptionButton*> group() const;
+    void updateGroupTabStops();
 };
 
 }  // namespace forms

@@ -121,7 +121,7 @@ private slots:
         QStringList order;
         QWidget* start = find<OptionButton>("Option2");
         for (QWidget* w = start; order.size() < 67; w = w->nextInFocusChain()) {
-            if (w->focusPolicy() & Qt::TabFocus) {
+            if (w->focusPolicy() != Qt::NoFocus) {
                 order << w->objectName();
             }
         }
@@ -134,6 +134,20 @@ private slots:
                  << "Command2"
                  << "Command3";
         QCOMPARE(order, expected);
+    }
+
+    void theKeyboardReachesOnlyTheSelectedOptionAndArrowsSwitchModes() {
+        QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focusedName(), QStringLiteral("Option2"));  // not the unselected Option3
+        QTest::keyClick(focused(), Qt::Key_Right);
+        QVERIFY(find<OptionButton>("Option3")->isChecked());
+        QCOMPARE(focusedName(), QStringLiteral("Text1(0)"));
+        expectNotEntered(" width.");
+        QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focusedName(), QStringLiteral("Option3"));
+        QTest::keyClick(focused(), Qt::Key_Left);
+        QVERIFY(find<OptionButton>("Option2")->isChecked());
+        QCOMPARE(focusedName(), QStringLiteral("Check1(0)"));
     }
 
     void tickingAndClearingGaugesFollowsTheNextRule() {
