@@ -285,6 +285,12 @@ private slots:
         QCOMPARE(focused(), count(k8Swg));
         QVERIFY(page_->isVisible());
         QVERIFY(!form1Slot().isLoaded());
+
+        // A click elsewhere meets the same refusal and does not go through.
+        expectCountMessage(k8Swg);
+        click(check(k10Swg));
+        QVERIFY(!check(k10Swg)->isChecked());
+        QCOMPARE(focused(), count(k8Swg));
     }
 
     void circularModeWithNoGaugeTickedGivesAZeroTarget() {
