@@ -1,19 +1,33 @@
 #pragma once
 
+#include "gauge/GaugeTable.h"
 #include "platform/Controls.h"
 #include "platform/Page.h"
 
-// "Available wires": stands in the slot until the page itself is built; it only lets the user
-// go back to the original wires.
+class QPlainTextEdit;
+
+// "Available wires": the sizes at hand, each with the weight of that wire in stock while the
+// weight check is on. Next fixes the window of accepted areas and opens the results.
 class Form1 : public forms::Page {
     Q_OBJECT
 
 public:
     Form1();
 
-    forms::Label* Label1;
-    forms::CommandButton* Command3;
+    QPlainTextEdit* Text1;  // the note on what to tick
+    forms::ControlArray<forms::CheckBox, kGaugeCount> Check1;
+    forms::ControlArray<forms::TextBox, kGaugeCount> Text4;  // weight in stock, kg
+    forms::ControlArray<forms::Label, kGaugeCount> Label4;   // "KG"
+    forms::CommandButton* Command1;                          // "< &Back"
+    forms::CommandButton* Command2;                          // "&Next >"
+    forms::CommandButton* Command3;                          // "&Cancle"
 
 private:
+    void placeGaugeRow(GaugeIndex index);
+    void Check1_Click(GaugeIndex Index);
+    void Text4_LostFocus(GaugeIndex Index);
+    void Command1_Click();
+    void Command2_Click();
     void Command3_Click();
+    void hideWeightBoxes();
 };

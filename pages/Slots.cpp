@@ -14,3 +14,8 @@ forms::PageSlot<Form1>& form1Slot() {
     static forms::PageSlot<Form1> slot;
     return slot;
 }
+
+forms::PageSlot<Form2>& form2Slot() {
+    static forms::PageSlot<Form2> slot;
+    return slot;
+}

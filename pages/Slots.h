@@ -4,6 +4,7 @@
 
 class frmSplash;
 class Form1;
+class Form2;
 class Form3;
 
 // The program-wide slot of each page: empty until the page is first used, emptied when it
@@ -11,3 +12,4 @@ class Form3;
 forms::PageSlot<frmSplash>& frmSplashSlot();
 forms::PageSlot<Form3>& form3Slot();
 forms::PageSlot<Form1>& form1Slot();
+forms::PageSlot<Form2>& form2Slot();

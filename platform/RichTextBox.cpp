@@ -16,6 +16,7 @@ RichTextBox::RichTextBox(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void RichTextBox::setTextRTF(std::string_view rtf) {
+    rtf_ = QString::fromUtf8(rtf.data(), static_cast<qsizetype>(rtf.size()));
     const std::string text = rtfToPlainText(rtf);
     // One assignment for the whole report: inserting line by line costs seconds at 10001 lines.
     setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -27,6 +28,7 @@ void RichTextBox::setTextRTF(const QString& rtf) {
 }
 
 void RichTextBox::setText(const QString& text) {
+    rtf_.clear();
     setPlainText(text);
 }
 

@@ -20,6 +20,9 @@ public:
     void setTextRTF(const QString& rtf);
     void setTextRTF(const char* rtf) { setTextRTF(std::string_view(rtf)); }
 
+    // The rich text the box was last given; "" after setText.
+    const QString& TextRTF() const { return rtf_; }
+
     // Replaces the whole content by plain text; "" empties the box.
     void setText(const QString& text);
 
@@ -28,4 +31,7 @@ public:
 
     // Prints the selection, or the whole content when nothing is selected.
     void SelPrint(QPrinter& printer) const;
+
+private:
+    QString rtf_;
 };

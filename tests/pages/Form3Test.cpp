@@ -317,7 +317,7 @@ private slots:
         QCOMPARE(jobState().origWeight, 0.0f);
         QCOMPARE(jobState().noWeightCheck, short(0));
 
-        form1Slot().get().Command3->click();  // back
+        form1Slot().get().Command1->click();  // back
         QVERIFY(page_->isVisible());
         rectangular(2)->setText("2");
         click(next());
@@ -357,7 +357,7 @@ private slots:
         QCOMPARE(jobState().noWeightCheck, short(1));
 
         // A weight given on a later pass is stored, but the check stays off.
-        form1Slot().get().Command3->click();
+        form1Slot().get().Command1->click();
         clickAndType(weight(), "2");
         click(next());
         QVERIFY(movedOn());

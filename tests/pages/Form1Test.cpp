@@ -1,0 +1,193 @@
+#include <QTest>
+#include <memory>
+
+#include "gauge/GaugeTable.h"
+#include "pages/Form1.h"
+#include "pages/Form2.h"
+#include "pages/Form3.h"
+#include "pages/Slots.h"
+#include "tests/support/PageTestRun.h"
+
+using namespace forms;
+
+namespace {
+
+constexpr GaugeIndex k8Swg = 0, k12Swg = 4, k18Swg = 15, k20Swg = 19;
+
+QString weightMessage(GaugeIndex i) {
+    return "Enter weight of " + QString::fromStdString(swgr(i)) +
+           "  wire, else weight check will be disabled";
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PageTestRun> run_;
+    Form1* page_ = nullptr;
+
+    CheckBox* check(GaugeIndex i) const { return page_->Check1(i); }
+    TextBox* weight(GaugeIndex i) const { return page_->Text4(i); }
+    Label* kg(GaugeIndex i) const { return page_->Label4(i); }
+    CommandButton* next() const { return page_->Command2; }
+
+    void expectWeightMessage(GaugeIndex i, int answer) {
+        run_->boxes.expect(weightMessage(i), "Error!", vbRetryCancel + vbExclamation, answer);
+    }
+    // Ticks a size with the mouse and types its stock into the box that takes the focus.
+    void tick(GaugeIndex i, const QString& kilograms) {
+        click(check(i));
+        QCOMPARE(focused(), weight(i));
+        typeHere(kilograms);
+    }
+
+private slots:
+    void init() {
+        run_ = std::make_unique<PageTestRun>();
+        page_ = &form1Slot().get();
+        QVERIFY(showAndActivate(*page_));
+    }
+    void cleanup() {
+        const QString broken = run_->scriptBroken();
+        run_.reset();
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
+    }
+
+    void opensWithNothingTickedAndTheRowsInThreeColumns() {
+        QCOMPARE(page_->windowTitle(), QStringLiteral("Available wires"));
+        QVERIFY(!next()->isEnabled());
+        QCOMPARE(page_->Command1->text(), QStringLiteral("< &Back"));
+        QCOMPARE(page_->Command3->text(), QStringLiteral("&Cancle"));
+        for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+            QCOMPARE(check(i)->text(), QString::fromStdString(swgr(i)));
+            QVERIFY(!check(i)->isChecked());
+            QVERIFY(!weight(i)->isVisible());
+            QVERIFY(!kg(i)->isVisible());
+        }
+        QCOMPARE(check(10)->geometry().topLeft(), twipsRect(2640, 2535, 0, 0).topLeft());
+        QCOMPARE(weight(28)->geometry(), twipsRect(6240, 2520 + 9 * 360, 495, 285));
+        QCOMPARE(kg(18)->geometry().topLeft(), twipsRect(4440, 2550 + 8 * 360, 0, 0).topLeft());
+        // No check box runs into the weight box beside it.
+        for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+            QVERIFY(!check(i)->geometry().intersects(weight(i)->geometry()));
+        }
+        const QString note = page_->Text1->toPlainText();
+        QVERIFY(note.contains("enter wires wich \nare near to wires for wich you want"));
+        QVERIFY(note.endsWith("combinations and overflow error will occur.\n"));
+    }
+
+    void tickingShowsTheWeightBoxWithTheCursorAndSetsTheArea() {
+        click(check(k20Swg));
+        QVERIFY(weight(k20Swg)->isVisible());
+        QCOMPARE(focused(), weight(k20Swg));
+        QVERIFY(kg(k20Swg)->isVisible());
+        QCOMPARE(kg(k20Swg)->text(), QStringLiteral("KG"));
+        QVERIFY(next()->isEnabled());
+        QCOMPARE(jobState().availArea[k20Swg], static_cast<float>(gaugeArea(k20Swg)));
+    }
+
+    void nextIsEnabledExactlyWhileASizeIsTicked() {
+        tick(k12Swg, "1");
+        tick(k20Swg, "2");
+        click(check(k12Swg));
+        QVERIFY(next()->isEnabled());
+        click(check(k20Swg));
+        QVERIFY(!next()->isEnabled());
+    }
+
+    void untickingEmptiesTheBoxAndTheAreaButKeepsTheStoredWeight() {
+        tick(k18Swg, "1.5");
+        click(check(k18Swg));  // leaving the box stores 1.5 first
+        QCOMPARE(jobState().availWeight[k18Swg], 1.5f);
+        QCOMPARE(jobState().availArea[k18Swg], 0.0f);
+        QVERIFY(!weight(k18Swg)->isVisible());
+        QVERIFY(!kg(k18Swg)->isVisible());
+
+        click(check(k18Swg));
+        QCOMPARE(weight(k18Swg)->text(), QString());
+        QCOMPARE(focused(), weight(k18Swg));
+        QCOMPARE(jobState().availWeight[k18Swg], 1.5f);
+        expectWeightMessage(k18Swg, vbRetry);
+        click(check(k8Swg));
+        QCOMPARE(focused(), weight(k18Swg));
+        QVERIFY(!check(k8Swg)->isChecked());  // the click that left the empty box is dropped
+    }
+
+    void zeroAndNegativeWeightsAreStoredAsTyped() {
+        tick(k8Swg, "0");
+        tick(k12Swg, "-3");
+        click(check(k20Swg));
+        QCOMPARE(jobState().availWeight[k8Swg], 0.0f);
+        QCOMPARE(jobState().availWeight[k12Swg], -3.0f);
+    }
+
+    void cancellingTheWeightQuestionTurnsTheCheckOffForGood() {
+        tick(k12Swg, "2");
+        click(check(k8Swg));
+        expectWeightMessage(k8Swg, vbCancel);
+        pressTab();
+        QCOMPARE(jobState().noWeightCheck, short(1));
+        for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+            QVERIFY(!weight(i)->isVisible());
+            QVERIFY(!kg(i)->isVisible());
+        }
+        QCOMPARE(weight(k12Swg)->text(), QStringLiteral("2"));
+        QCOMPARE(jobState().availWeight[k12Swg], 2.0f);
+
+        click(check(k20Swg));
+        QVERIFY(!weight(k20Swg)->isVisible());
+        QVERIFY(next()->isEnabled());
+        QVERIFY(jobState().availArea[k20Swg] != 0);
+    }
+
+    void aWeightTooLargeForASingleIsRefused() {
+        tick(k8Swg, "1" + QString(40, '0'));
+        run_->boxes.expect("The weight of 8 SWG wire is too large.", "Wirnak", vbExclamation, vbOK);
+        click(check(k12Swg));
+        QCOMPARE(focused(), weight(k8Swg));
+        QCOMPARE(jobState().availWeight[k8Swg], 0.0f);
+        QCOMPARE(jobState().noWeightCheck, short(0));
+    }
+
+    void nextSetsTheWindowAndOpensTheResults() {
+        jobState().origArea = 200;
+        jobState().resultCount = 5;
+        tick(k8Swg, "1");
+        pressAlt(Qt::Key_N);
+        QCOMPARE(jobState().areaLow, 199.0f);
+        QCOMPARE(jobState().areaHigh, 201.0f);
+        QVERIFY(!page_->isVisible());
+        QVERIFY(form2Slot().isLoaded());
+        QVERIFY(form2Slot().get().isVisible());
+        QCOMPARE(jobState().resultCount, short(0));  // nothing lies near 200 mm² in 8 SWG
+        QCOMPARE(jobState().availWeight[k8Swg], 1.0f);
+    }
+
+    void backShowsTheOriginalWiresAndKeepsEverything() {
+        tick(k12Swg, "4");
+        click(page_->Command1);
+        QVERIFY(!page_->isVisible());
+        QVERIFY(form3Slot().get().isVisible());
+        page_->Show();
+        QVERIFY(check(k12Swg)->isChecked());
+        QVERIFY(weight(k12Swg)->isVisible());
+        QCOMPARE(weight(k12Swg)->text(), QStringLiteral("4"));
+        QCOMPARE(jobState().availWeight[k12Swg], 4.0f);
+    }
+
+    void cancleAndTheCloseButtonEndTheProgram() {
+        click(page_->Command3);
+        QCOMPARE(run_->end.count(), 1);
+        QVERIFY(!form1Slot().isLoaded());
+
+        Form1& again = form1Slot().get();
+        QVERIFY(showAndActivate(again));
+        again.close();
+        QCOMPARE(run_->end.count(), 2);
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "Form1Test.moc"
