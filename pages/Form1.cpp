@@ -1,6 +1,6 @@
 #include "pages/Form1.h"
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include "gauge/JobState.h"
 #include "pages/Form2.h"
@@ -52,14 +52,19 @@ int checkWidth(GaugeIndex index) {
 }  // namespace
 
 Form1::Form1() : Page(QStringLiteral("Available wires"), 7245, 7605) {
-    Text1 = place<QPlainTextEdit>(this, QStringLiteral("Text1"), 240, 240, 6855, 1935);
-    Text1->setPlainText(QString::fromLatin1(kNote).replace(QStringLiteral("\r\n"), "\n"));
+    Text1 = place<QTextEdit>(this, QStringLiteral("Text1"), 240, 240, 6855, 1935);
+    // Each line ends in a line break; the last one would only add an empty line to scroll to.
+    QString note = QString::fromLatin1(kNote).replace(QStringLiteral("\r\n"), "\n");
+    note.chop(1);
+    Text1->setPlainText(note);
     Text1->setReadOnly(true);
     Text1->setFocusPolicy(Qt::NoFocus);  // a note to read, not a stop for Tab
     Text1->setFont(QFont(QStringLiteral("Times New Roman"), 11.25, QFont::Bold));
     Text1->setBackgroundRole(QPalette::Button);
     Text1->viewport()->setBackgroundRole(QPalette::Button);
-    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setLineWrapMode(QTextEdit::WidgetWidth);
+    // Thin margins, so that all seven lines fit without scrolling.
+    Text1->document()->setDocumentMargin(1);
 
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) placeGaugeRow(i);
 

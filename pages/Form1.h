@@ -4,7 +4,7 @@
 #include "platform/Controls.h"
 #include "platform/Page.h"
 
-class QPlainTextEdit;
+class QTextEdit;
 
 // "Available wires": the sizes at hand, each with the weight of that wire in stock while the
 // weight check is on. Next fixes the window of accepted areas and opens the results.
@@ -14,7 +14,7 @@ class Form1 : public forms::Page {
 public:
     Form1();
 
-    QPlainTextEdit* Text1;  // the note on what to tick
+    QTextEdit* Text1;  // the note on what to tick
     forms::ControlArray<forms::CheckBox, kGaugeCount> Check1;
     forms::ControlArray<forms::TextBox, kGaugeCount> Text4;  // weight in stock, kg
     forms::ControlArray<forms::Label, kGaugeCount> Label4;   // "KG"

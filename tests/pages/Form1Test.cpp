@@ -75,7 +75,8 @@ private slots:
         }
         const QString note = page_->Text1->toPlainText();
         QVERIFY(note.contains("enter wires wich \nare near to wires for wich you want"));
-        QVERIFY(note.endsWith("combinations and overflow error will occur.\n"));
+        QVERIFY(note.endsWith("unuseable \ncombinations and overflow error will occur."));
+        QVERIFY(note.startsWith("Enter available wires in this form.\n  \nCaution: Don't"));
     }
 
     void tickingShowsTheWeightBoxWithTheCursorAndSetsTheArea() {
