@@ -188,4 +188,13 @@ void OptionButton::focusInEvent(QFocusEvent* event) {
     }
 }
 
+Frame::Frame(QWidget* parent) : QGroupBox(parent) {
+    // The caption sits on the top edge, so that controls placed near the top stay clear of
+    // the border instead of crossing it.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 8px; padding: 0 2px; }"));
+}
+
 }  // namespace forms

@@ -50,11 +50,12 @@ public:
     explicit Label(QWidget* parent = nullptr);
 };
 
-// A frame: a box with an optional caption; its controls are placed within it.
+// A frame: a box with an optional caption set into its top edge; its controls are placed
+// within it, measured from the frame's top left corner.
 class Frame : public QGroupBox {
     Q_OBJECT
 public:
-    explicit Frame(QWidget* parent = nullptr) : QGroupBox(parent) {}
+    explicit Frame(QWidget* parent = nullptr);
 };
 
 // An entry box. LostFocus runs when the focus moves on to another control of the page; not when
