@@ -63,8 +63,9 @@ Form1::Form1() : Page(QStringLiteral("Available wires"), 7245, 7605) {
     Text1->setBackgroundRole(QPalette::Button);
     Text1->viewport()->setBackgroundRole(QPalette::Button);
     Text1->setLineWrapMode(QTextEdit::WidgetWidth);
-    // Thin margins, so that all seven lines fit without scrolling.
+    // Thin margins, so that all seven lines fit; a scroll bar would only cover the text.
     Text1->document()->setDocumentMargin(1);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) placeGaugeRow(i);
 
