@@ -120,25 +120,26 @@ std::vector<GaugeEntry> gaugeList(const std::string& list, const std::string& op
     return entries;
 }
 
-void requireNumeric(const std::string& text, const std::string& what) {
+// A number as the pages read it: the numeric test first, then the conversion, which refuses
+// a number that does not fit its type.
+template <typename Number>
+Number numberFrom(const std::string& text, const std::string& what,
+                  std::optional<Number> (*convert)(std::string_view, std::string_view),
+                  const char* doesNotFit = "is too large") {
     if (!numeric::isNumeric(text))
         throw BadInput(what + ": '" + text + "' is not a number");
+    const auto value = convert(text, {});
+    if (!value)
+        throw BadInput(what + ": '" + text + "' " + doesNotFit);
+    return *value;
 }
 
 float singleFrom(const std::string& text, const std::string& what) {
-    requireNumeric(text, what);
-    const auto value = numeric::toSingle(text);
-    if (!value)
-        throw BadInput(what + ": '" + text + "' is too large");
-    return *value;
+    return numberFrom(text, what, numeric::toSingle);
 }
 
 double doubleFrom(const std::string& text, const std::string& what) {
-    requireNumeric(text, what);
-    const auto value = numeric::toDouble(text);
-    if (!value)
-        throw BadInput(what + ": '" + text + "' is too large");
-    return *value;
+    return numberFrom(text, what, numeric::toDouble);
 }
 
 void setRoundTarget(JobState& job, const std::string& list) {
@@ -146,11 +147,8 @@ void setRoundTarget(JobState& job, const std::string& list) {
         const std::string what = "--round " + gaugeNumber(entry.gauge);
         if (!entry.value)
             throw BadInput(what + ": the number of wires is missing");
-        requireNumeric(*entry.value, what);
-        const auto count = numeric::toInteger16(*entry.value);
-        if (!count)
-            throw BadInput(what + ": '" + *entry.value + "' is outside -32768..32767");
-        job.origWireCount[entry.gauge] = *count;
+        job.origWireCount[entry.gauge] =
+            numberFrom(*entry.value, what, numeric::toInteger16, "is outside -32768..32767");
         job.origGaugeArea[entry.gauge] = static_cast<float>(gaugeArea(entry.gauge));
     }
     job.origArea = circularArea(job);
