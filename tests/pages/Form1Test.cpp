@@ -50,8 +50,7 @@ private slots:
         QVERIFY(showAndActivate(*page_));
     }
     void cleanup() {
-        const QString broken = run_->scriptBroken();
-        run_.reset();
+        const QString broken = endRun(run_);
         QVERIFY2(broken.isEmpty(), qPrintable(broken));
     }
 

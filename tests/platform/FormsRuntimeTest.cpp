@@ -72,8 +72,7 @@ private:
 private slots:
     void init() { run_ = std::make_unique<PageTestRun>(); }
     void cleanup() {
-        const QString broken = run_->scriptBroken();
-        run_.reset();
+        const QString broken = endRun(run_);
         QVERIFY2(broken.isEmpty(), qPrintable(broken));
     }
 

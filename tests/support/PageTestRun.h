@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QTest>
 #include <QWidget>
+#include <memory>
 
 #include "gauge/JobState.h"
 #include "platform/App.h"
@@ -34,6 +35,14 @@ public:
     forms::ScriptedMessageBoxes boxes;
     forms::RecordedEnd end;
 };
+
+// Ends a test's run, every page gone, and tells what went against the message-box script:
+// empty when nothing did.
+inline QString endRun(std::unique_ptr<PageTestRun>& run) {
+    const QString broken = run->scriptBroken();
+    run.reset();
+    return broken;
+}
 
 // Shows a page the way the program does and waits until it takes the keyboard.
 inline bool showAndActivate(forms::Page& page) {
