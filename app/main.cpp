@@ -2,14 +2,14 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include "pages/StartUp.h"
+#include "pages/Wizard.h"
 #include "platform/App.h"
 #include "platform/PageSlot.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     forms::setUpApplication(application);
-    startUp();
+    startWizard();
     const int status = QApplication::exec();
     // Pages still loaded when the run ends go before the application object does.
     forms::discardAllPages();

@@ -11,11 +11,11 @@
 #include <cstring>
 
 #include "gauge/JobState.h"
-#include "pages/Form1.h"
-#include "pages/Form2.h"
+#include "pages/AvailableWiresPage.h"
+#include "pages/ResultsPage.h"
 #include "pages/Slots.h"
 #include "platform/App.h"
-#include "platform/MsgBox.h"
+#include "platform/MessageBox.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted = true;
+        if (event->type() == QEvent::Paint)
+            painted = true;
         return QObject::eventFilter(watched, event);
     }
 };
@@ -36,37 +37,40 @@ protected:
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     forms::setUpApplication(application);
-    forms::setMessageBoxHandler([](const forms::MessageBoxCall&) { return forms::vbOK; });
+    forms::setMessageBoxHandler(
+        [](const forms::MessageBoxCall&) { return forms::MessageAnswer::Ok; });
     const bool full = argc > 1 && std::strcmp(argv[1], "full") == 0;
 
     JobState& job = jobState();
     job.origArea = static_cast<float>(gaugeArea(0));  // one 8 SWG wire
     job.noWeightCheck = 1;
-    Form1& available = form1Slot().get();
-    available.Show();
+    AvailableWiresPage& available = availableWiresSlot().get();
+    available.showPage();
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
         const bool wanted = full || i == 4 || i == 6 || i == 7;  // all, or 12, 13.5 and 14 SWG
-        if (wanted) available.Check1(i)->click();
+        if (wanted)
+            available.gaugeCheck(i)->click();
     }
     QCoreApplication::processEvents();
 
     QElapsedTimer clock;
     clock.start();
-    available.Command2->click();
+    available.nextButton->click();
     const qint64 searched = clock.elapsed();
     PaintWatch watch;
-    Form2& results = form2Slot().get();
-    results.RichTextBox1->viewport()->installEventFilter(&watch);
-    results.RichTextBox1->viewport()->update();
+    ResultsPage& results = resultsSlot().get();
+    results.reportBox->viewport()->installEventFilter(&watch);
+    results.reportBox->viewport()->update();
     while (!watch.painted) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const qint64 painted = clock.elapsed();
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("%s: %s lines; Next to report set %lld ms, to report painted %lld ms; "
-                "peak memory %ld MiB\n",
-                full ? "table-filling job (8 SWG from all 29 sizes)" : "worked example",
-                qPrintable(results.Label1->text()), static_cast<long long>(searched),
-                static_cast<long long>(painted), usage.ru_maxrss / 1024);
+    std::printf(
+        "%s: %s lines; Next to report set %lld ms, to report painted %lld ms; "
+        "peak memory %ld MiB\n",
+        full ? "table-filling job (8 SWG from all 29 sizes)" : "worked example",
+        qPrintable(results.countLabel->text()), static_cast<long long>(searched),
+        static_cast<long long>(painted), usage.ru_maxrss / 1024);
     return 0;
 }

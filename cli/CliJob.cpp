@@ -207,7 +207,7 @@ class CliView : public ResultsView {
 public:
     float progressValue() const override { return progress_; }
     void setProgressValue(float value) override { progress_ = value; }
-    void setMousePointer(short) override {}
+    void setMousePointer(MousePointer) override {}
     void setReportRtf(const std::string& rtf) override { rtf_ = rtf; }
     void setCountCaption(const std::string& caption) override { count_ = caption; }
     void showCountLabel() override {}

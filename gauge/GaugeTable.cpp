@@ -32,8 +32,8 @@ std::string gaugeNumber(GaugeIndex index) {
     return inTable(index) ? std::string(kGaugeTable[index].number) : std::string();
 }
 
-std::string swgr(GaugeIndex inty) {
-    return inTable(inty) ? gaugeNumber(inty) + " SWG" : std::string();
+std::string gaugeLabel(GaugeIndex index) {
+    return inTable(index) ? gaugeNumber(index) + " SWG" : std::string();
 }
 
 double gaugeArea(GaugeIndex index) {

@@ -10,7 +10,7 @@ inline constexpr int kGaugeCount = 29;
 inline constexpr GaugeIndex kLastGauge = kGaugeCount - 1;
 
 // Display label of a size, e.g. "13.5 SWG"; "" outside 0..28.
-std::string swgr(GaugeIndex inty);
+std::string gaugeLabel(GaugeIndex index);
 
 // Copper cross-section of one wire of the size in mm² (0.7853981 × d²); 0 outside 0..28.
 double gaugeArea(GaugeIndex index);

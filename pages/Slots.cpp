@@ -1,21 +1,21 @@
 #include "pages/Slots.h"
 
-forms::PageSlot<frmSplash>& frmSplashSlot() {
-    static forms::PageSlot<frmSplash> slot;
+forms::PageSlot<SplashWindow>& splashSlot() {
+    static forms::PageSlot<SplashWindow> slot;
     return slot;
 }
 
-forms::PageSlot<Form3>& form3Slot() {
-    static forms::PageSlot<Form3> slot;
+forms::PageSlot<OriginalWiresPage>& originalWiresSlot() {
+    static forms::PageSlot<OriginalWiresPage> slot;
     return slot;
 }
 
-forms::PageSlot<Form1>& form1Slot() {
-    static forms::PageSlot<Form1> slot;
+forms::PageSlot<AvailableWiresPage>& availableWiresSlot() {
+    static forms::PageSlot<AvailableWiresPage> slot;
     return slot;
 }
 
-forms::PageSlot<Form2>& form2Slot() {
-    static forms::PageSlot<Form2> slot;
+forms::PageSlot<ResultsPage>& resultsSlot() {
+    static forms::PageSlot<ResultsPage> slot;
     return slot;
 }

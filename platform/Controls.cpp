@@ -12,8 +12,8 @@
 namespace forms {
 namespace {
 
-// The control whose taking of the focus an entry box's LostFocus refused just now (by putting
-// the focus back). It holds only for the input event being handled.
+// The control whose taking of the focus an entry box's check refused just now (by putting the
+// focus back). It holds only for the input event being handled.
 QPointer<QWidget>& refusedFocusTarget() {
     static QPointer<QWidget> target;
     return target;
@@ -64,12 +64,8 @@ void TextBox::focusOutEvent(QFocusEvent* event) {
     }
     // Qt has already named the control that is taking the focus.
     QPointer<QWidget> target = QApplication::focusWidget();
-    emit LostFocus();
+    emit focusLeft();
     noteFocusOutcome(target, target && target->window()->focusWidget() != target);
-}
-
-CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
-    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
 }
 
 bool CommandButton::event(QEvent* event) {
@@ -106,28 +102,6 @@ void CommandButton::mousePressEvent(QMouseEvent* event) {
     QPushButton::mousePressEvent(event);
 }
 
-CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
-    connect(this, &QCheckBox::stateChanged, this, &CheckBox::Click);
-}
-
-short CheckBox::value() const {
-    switch (checkState()) {
-        case Qt::Checked:
-            return 1;
-        case Qt::PartiallyChecked:
-            return 2;
-        default:
-            return 0;
-    }
-}
-
-void CheckBox::setValue(short value) {
-    if (value == 2) {
-        setTristate(true);
-    }
-    setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
-}
-
 void CheckBox::mousePressEvent(QMouseEvent* event) {
     if (focusWasRefused(this)) {
         event->accept();
@@ -140,7 +114,7 @@ OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     connect(this, &QRadioButton::toggled, this, [this](bool selected) {
         updateGroupTabStops();
         if (selected) {
-            emit Click();
+            emit chosen();
         }
     });
 }

@@ -12,11 +12,11 @@
 
 #include "platform/Twips.h"
 
-// The intrinsic controls of a page, with the events the pages handle: Click for buttons, check
-// boxes and option buttons, LostFocus for entry boxes.
+// The controls of a page, with the events the pages handle: clicks on buttons, check boxes and
+// option buttons, and the focus leaving an entry box.
 namespace forms {
 
-// "Check1(0)": the name of an element of a control array.
+// "gaugeCheck(0)": the name of an element of a control array.
 QString arrayElementName(const QString& name, int index);
 
 // Places a new control, named, on its parent at left, top, width, height in twips.
@@ -28,7 +28,7 @@ Control* place(QWidget* parent, const QString& name, int left, int top, int widt
     return control;
 }
 
-// Elements 0..N-1 of a control array, read as Check1(i).
+// Elements 0..N-1 of a control array, read as gaugeCheck(i).
 template <class Control, int N>
 class ControlArray {
 public:
@@ -58,31 +58,28 @@ public:
     explicit Frame(QWidget* parent = nullptr);
 };
 
-// An entry box. LostFocus runs when the focus moves on to another control of the page; not when
-// a message box, a popup or another window merely takes the activation.
+// An entry box. focusLeft is emitted when the focus moves on to another control of the page; not
+// when a message box, a popup or another window merely takes the activation.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit TextBox(QWidget* parent = nullptr) : QLineEdit(parent) {}
 
 signals:
-    void LostFocus();
+    void focusLeft();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
 };
 
 // A push button. Its access key ("&Next >": Alt+N) acts like a click: the focus moves to the
-// button first, so the entry box being left runs its LostFocus before the button's Click. When
-// that handler refuses the entry by taking the focus back, the press is dropped, by key or by
-// mouse alike.
+// button first, so the entry box being left is checked before the button's click. When that
+// check refuses the entry by taking the focus back, the press is dropped, by key or by mouse
+// alike.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
-    explicit CommandButton(QWidget* parent = nullptr);
-
-signals:
-    void Click();
+    explicit CommandButton(QWidget* parent = nullptr) : QPushButton(parent) {}
 
 protected:
     bool event(QEvent* event) override;
@@ -93,23 +90,18 @@ private:
     void pressByAccessKey();
 };
 
-// A check box. Click runs whenever its value changes; value 0 cleared, 1 ticked, 2 greyed.
+// A check box whose press is dropped, like a button's, when the entry box being left refuses
+// to let the focus go.
 class CheckBox : public QCheckBox {
     Q_OBJECT
 public:
-    explicit CheckBox(QWidget* parent = nullptr);
-
-    short value() const;
-    void setValue(short value);
-
-signals:
-    void Click();
+    explicit CheckBox(QWidget* parent = nullptr) : QCheckBox(parent) {}
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
-// An option button. Taking the focus selects it; Click runs when it becomes selected. The
+// An option button. Taking the focus selects it; chosen is emitted when it becomes selected. The
 // option buttons of one container form a group: Tab stops only at the selected one (at each
 // while none is), and the arrow keys move within the group.
 class OptionButton : public QRadioButton {
@@ -120,7 +112,7 @@ public:
     void select() { setChecked(true); }
 
 signals:
-    void Click();
+    void chosen();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -42,7 +42,7 @@ void Page::setSizable() {
     resize(design);
 }
 
-void Page::Show() {
+void Page::showPage() {
     const bool firstDisplay = !shownBefore_;
     shownBefore_ = true;
     show();
@@ -52,11 +52,7 @@ void Page::Show() {
     }
 }
 
-void Page::Hide() {
-    hide();
-}
-
-void Page::Unload() {
+void Page::unload() {
     if (unloaded_) {
         return;
     }
@@ -69,7 +65,7 @@ void Page::Unload() {
     deleteLater();
 }
 
-void Page::Refresh() {
+void Page::paintNow() {
     if (!isVisible()) {
         return;
     }
@@ -82,34 +78,29 @@ void Page::Refresh() {
     repaint();
 }
 
-void Page::setMousePointer(short pointer) {
+void Page::setMousePointer(MousePointer pointer) {
     if (pointer == mousePointer_) {
         return;
     }
     mousePointer_ = pointer;
-    if (pointer == kHourglass) {
+    if (pointer == MousePointer::Hourglass) {
         setCursor(Qt::WaitCursor);
     } else {
         unsetCursor();
     }
 }
 
-int Page::scaleWidth() const {
+int Page::innerWidthTwips() const {
     return pixelsToTwips(width());
 }
 
-int Page::scaleHeight() const {
+int Page::innerHeightTwips() const {
     return pixelsToTwips(height());
-}
-
-void Page::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    Form_Resize();
 }
 
 void Page::closeEvent(QCloseEvent* event) {
     event->ignore();
-    Unload();
+    unload();
     endProgram();
 }
 

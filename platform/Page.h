@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "search/ResultsView.h"
+
 namespace forms {
 
 class PageSlotBase;
@@ -14,30 +16,25 @@ class Page : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr short kDefaultPointer = 0;
-    static constexpr short kHourglass = 11;
-
     ~Page() override;
 
-    // Shows the page, not modal. The first display raises Form_Resize and gives the focus to
-    // the first control in the tab order.
-    void Show();
-    // Invisible; controls and entries are kept.
-    void Hide();
+    // Shows the page, not modal. The first display lays it out and gives the focus to the first
+    // control in the tab order. Hiding it (hide()) keeps its controls and entries.
+    void showPage();
     // Destroys the page (once control is back in the event loop, so a page may unload itself
     // from its own handler) and empties its slot at once.
-    void Unload();
+    void unload();
     // Draws the page now, before the caller goes on with work that keeps the event loop busy.
-    void Refresh();
+    void paintNow();
 
-    short mousePointer() const { return mousePointer_; }
-    // 0 the default pointer, 11 the hourglass. Setting the pointer the page already shows
-    // costs a comparison: the search sets it on every step.
-    void setMousePointer(short pointer);
+    MousePointer mousePointer() const { return mousePointer_; }
+    // Setting the pointer the page already shows costs a comparison: the search sets it on every
+    // step.
+    void setMousePointer(MousePointer pointer);
 
     // Inner area in twips.
-    int scaleWidth() const;
-    int scaleHeight() const;
+    int innerWidthTwips() const;
+    int innerHeightTwips() const;
 
 protected:
     Page(const QString& caption, int innerWidthTwips, int innerHeightTwips);
@@ -45,20 +42,19 @@ protected:
     // Lets the user resize the window (pages are fixed in size otherwise).
     void setSizable();
 
-    virtual void Form_Load() {}
-    virtual void Form_Resize() {}
+    // Runs once, when the page's slot has made it, before it is first shown.
+    virtual void loadEvent() {}
 
-    void resizeEvent(QResizeEvent* event) override;
     // The window's own close button ends the program, as the pages' Cancel does.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     friend class PageSlotBase;
-    void load() { Form_Load(); }
+    void load() { loadEvent(); }
     void focusFirstControl();
 
     PageSlotBase* slot_ = nullptr;
-    short mousePointer_ = kDefaultPointer;
+    MousePointer mousePointer_ = MousePointer::Default;
     bool shownBefore_ = false;
     bool unloaded_ = false;
 };

@@ -23,7 +23,7 @@ PageSlotBase::~PageSlotBase() {
 
 void PageSlotBase::unload() {
     if (page_) {
-        page_->Unload();
+        page_->unload();
     }
 }
 

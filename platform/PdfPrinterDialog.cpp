@@ -9,7 +9,7 @@ QPrinter* PdfPrinterDialog::showPrinter() {
     ++timesShown_;
     if (answer_ == Answer::Cancel)
         return nullptr;
-    const bool selectionSet = (flags() & PD_SELECTION) && answer_ != Answer::PrintAll;
+    const bool selectionSet = (flags() & OpenOnSelection) && answer_ != Answer::PrintAll;
     printer_.setPrintRange(selectionSet ? QPrinter::Selection : QPrinter::AllPages);
     return &printer_;
 }

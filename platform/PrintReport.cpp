@@ -3,12 +3,12 @@
 #include <QPrinter>
 
 #include "platform/PrinterDialog.h"
-#include "platform/RichTextBox.h"
+#include "platform/ReportBox.h"
 
-void printReport(RichTextBox& box, PrinterDialog& dialog) {
-    int flags = PrinterDialog::PD_RETURNDC + PrinterDialog::PD_NOPAGENUMS;
-    if (box.SelLength() != 0)
-        flags += PrinterDialog::PD_SELECTION;
+void printReport(ReportBox& box, PrinterDialog& dialog) {
+    int flags = PrinterDialog::ReturnPrinter + PrinterDialog::NoPageRange;
+    if (box.selectionLength() != 0)
+        flags += PrinterDialog::OpenOnSelection;
     dialog.setFlags(flags);
 
     QPrinter* printer = dialog.showPrinter();
@@ -16,10 +16,11 @@ void printReport(RichTextBox& box, PrinterDialog& dialog) {
         return;
     // The dialog opens on "Selection" when there is one; a user who switches it to "All" wants
     // all, which the selection must not narrow.
-    const bool switchedToAll = box.SelLength() != 0 && printer->printRange() != QPrinter::Selection;
+    const bool switchedToAll =
+        box.selectionLength() != 0 && printer->printRange() != QPrinter::Selection;
     if (switchedToAll) {
         box.print(printer);
     } else {
-        box.SelPrint(*printer);
+        box.printSelectionOrAll(*printer);
     }
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 class PrinterDialog;
-class RichTextBox;
+class ReportBox;
 
 // "print" on the results page: asks for a printer, with "Selection" preset when text is selected
 // and "All" otherwise, and prints what the user chose. A cancelled dialog or a failure ends the
 // action silently.
-void printReport(RichTextBox& box, PrinterDialog& dialog);
+void printReport(ReportBox& box, PrinterDialog& dialog);

@@ -8,9 +8,9 @@ QAbstractPrintDialog::PrintDialogOptions optionsFor(int flags) {
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
                                                        QAbstractPrintDialog::PrintShowPageSize |
                                                        QAbstractPrintDialog::PrintCollateCopies;
-    if (flags & PrinterDialog::PD_SELECTION)
+    if (flags & PrinterDialog::OpenOnSelection)
         options |= QAbstractPrintDialog::PrintSelection;
-    if (!(flags & PrinterDialog::PD_NOPAGENUMS))
+    if (!(flags & PrinterDialog::NoPageRange))
         options |= QAbstractPrintDialog::PrintPageRange;
     return options;
 }
@@ -25,7 +25,7 @@ QtPrinterDialog::QtPrinterDialog(QWidget* parent)
 QPrinter* QtPrinterDialog::showPrinter() {
     QPrintDialog dialog(&printer_, parent_);
     dialog.setOptions(optionsFor(flags()));
-    dialog.setPrintRange(flags() & PD_SELECTION ? QAbstractPrintDialog::Selection
-                                                : QAbstractPrintDialog::AllPages);
+    dialog.setPrintRange(flags() & OpenOnSelection ? QAbstractPrintDialog::Selection
+                                                   : QAbstractPrintDialog::AllPages);
     return dialog.exec() == QDialog::Accepted ? &printer_ : nullptr;
 }

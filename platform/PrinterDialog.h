@@ -9,9 +9,12 @@ class QWidget;
 // as the end of the action, as it does any other failure.
 class PrinterDialog {
 public:
-    static constexpr int PD_SELECTION = 1;   // offer "Selection" and open with it set
-    static constexpr int PD_NOPAGENUMS = 8;  // no choice of a page range
-    static constexpr int PD_RETURNDC = 256;  // hand back the printer chosen
+    // What the dialog offers, as a sum of these.
+    enum Flag : int {
+        OpenOnSelection = 1,  // offer "Selection" and open with it set
+        NoPageRange = 8,      // no choice of a page range
+        ReturnPrinter = 256,  // hand back the printer chosen
+    };
 
     virtual ~PrinterDialog() = default;
 

@@ -8,24 +8,24 @@ constexpr short kMostWires = 32767;
 
 SearchEnd CombinationSearch::run() {
     end_ = SearchEnd::Complete;
-    itarat(0);
+    searchLevel(0);
     // A search cut short leaves counts standing on the levels it unwound through.
     if (stopped())
         job_.comboCount.fill(0);
     return end_;
 }
 
-void CombinationSearch::itarat(GaugeIndex level) {
-    view_.setMousePointer(ResultsView::kHourglass);
+void CombinationSearch::searchLevel(GaugeIndex level) {
+    view_.setMousePointer(MousePointer::Hourglass);
     short& count = job_.comboCount[level];
     for (;;) {
         if (available(level)) {
             job_.comboArea[level] = static_cast<float>(count) * job_.availArea[level];
             job_.comboText[level] =
-                count == 0 ? std::string() : swgr(level) + " X " + std::to_string(count);
+                count == 0 ? std::string() : gaugeLabel(level) + " X " + std::to_string(count);
         }
         if (level < kLastGauge) {
-            itarat(static_cast<GaugeIndex>(level + 1));
+            searchLevel(static_cast<GaugeIndex>(level + 1));
             if (stopped())
                 return;
         }
@@ -98,6 +98,6 @@ void CombinationSearch::matchTest(const float& total, const GaugeIndex& level) {
 
 SearchEnd searchAndReport(JobState& job, ResultsView& view) {
     const SearchEnd end = CombinationSearch(job, view).run();
-    Write1(job, view);
+    writeReport(job, view);
     return end;
 }

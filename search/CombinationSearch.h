@@ -21,7 +21,7 @@ public:
     SearchEnd run();
     SearchEnd end() const { return end_; }
 
-    void itarat(GaugeIndex level);
+    void searchLevel(GaugeIndex level);
     float sumArea(GaugeIndex n) const;
     // Virtual so that a check can watch the order in which combinations are tested.
     virtual void matchTest(const float& total, const GaugeIndex& level);

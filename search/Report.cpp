@@ -30,11 +30,11 @@ ReportText reportText(const JobState& job, const std::string& decimalSeparator) 
     return report;
 }
 
-void Write1(const JobState& job, ResultsView& view) {
+void writeReport(const JobState& job, ResultsView& view) {
     const ReportText report = reportText(job, view.decimalSeparator());
     view.setCountCaption(std::to_string(report.written));
     view.setReportRtf(report.rtf);
     view.setProgressValue(kProgressFull);
     view.showCountLabel();
-    view.setMousePointer(ResultsView::kDefaultPointer);
+    view.setMousePointer(MousePointer::Default);
 }

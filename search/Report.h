@@ -21,4 +21,4 @@ std::vector<std::string> reportLines(const JobState& job,
 ReportText reportText(const JobState& job, const std::string& decimalSeparator = ".");
 
 // Puts the report on the results page: report box, count, full progress bar, normal pointer.
-void Write1(const JobState& job, ResultsView& view);
+void writeReport(const JobState& job, ResultsView& view);

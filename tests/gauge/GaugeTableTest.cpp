@@ -23,7 +23,7 @@ constexpr Row kReference[kGaugeCount] = {
 TEST(GaugeTable, EveryRowHasItsLabelAndReferenceArea) {
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(swgr(i), kReference[i].label);
+        EXPECT_EQ(gaugeLabel(i), kReference[i].label);
         EXPECT_NEAR(gaugeArea(i), kReference[i].area, 5e-7);
     }
 }
@@ -41,7 +41,7 @@ TEST(GaugeTable, AreasFallStrictlyFromThickToThin) {
 TEST(GaugeTable, IndexOutsideTheTableGivesTheEmptyValue) {
     for (GaugeIndex outside :
          {GaugeIndex(-1), GaugeIndex(29), GaugeIndex(-32768), GaugeIndex(32767)}) {
-        EXPECT_EQ(swgr(outside), "");
+        EXPECT_EQ(gaugeLabel(outside), "");
         EXPECT_EQ(gaugeArea(outside), 0.0);
         EXPECT_EQ(gaugeNumber(outside), "");
     }

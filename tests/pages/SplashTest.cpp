@@ -1,10 +1,10 @@
 #include <QTest>
 #include <memory>
 
-#include "pages/Form3.h"
+#include "pages/OriginalWiresPage.h"
 #include "pages/Slots.h"
-#include "pages/StartUp.h"
-#include "pages/frmSplash.h"
+#include "pages/SplashWindow.h"
+#include "pages/Wizard.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;
@@ -15,11 +15,11 @@ class SplashTest : public QObject {
 private:
     std::unique_ptr<PageTestRun> run_;
 
-    frmSplash& startedSplash() {
-        startUp();
-        frmSplash* splash = frmSplashSlot().loaded();
+    SplashWindow& startedSplash() {
+        startWizard();
+        SplashWindow* splash = splashSlot().loaded();
         if (!splash || !QTest::qWaitForWindowActive(splash)) {
-            qFatal("startUp left no active splash");
+            qFatal("startWizard left no active splash");
         }
         return *splash;
     }
@@ -35,11 +35,11 @@ private:
     }
 
     void verifyOnlyOriginalWiresShows() {
-        QVERIFY(!frmSplashSlot().isLoaded());
-        QVERIFY(form3Slot().isLoaded());
-        QCOMPARE(visibleWindows(), QList<QWidget*>{form3Slot().loaded()});
-        QVERIFY(QTest::qWaitForWindowActive(form3Slot().loaded()));
-        QCOMPARE(focusedName(), QStringLiteral("Check1(0)"));
+        QVERIFY(!splashSlot().isLoaded());
+        QVERIFY(originalWiresSlot().isLoaded());
+        QCOMPARE(visibleWindows(), QList<QWidget*>{originalWiresSlot().loaded()});
+        QVERIFY(QTest::qWaitForWindowActive(originalWiresSlot().loaded()));
+        QCOMPARE(focusedName(), QStringLiteral("gaugeCheck(0)"));
     }
 
 private slots:
@@ -50,21 +50,21 @@ private slots:
     }
 
     void startUpShowsTheSplashWithNameAndVersionAndReturns() {
-        frmSplash& splash = startedSplash();
+        SplashWindow& splash = startedSplash();
         QVERIFY(splash.isVisible());
         QCOMPARE(visibleWindows(), QList<QWidget*>{&splash});
-        QCOMPARE(control<QLabel>(&splash, "lblProductName")->text(), QStringLiteral("Wirnak"));
-        QCOMPARE(control<QLabel>(&splash, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
-        QCOMPARE(control<QLabel>(&splash, "lblPlatform")->text(),
+        QCOMPARE(control<QLabel>(&splash, "productName")->text(), QStringLiteral("Wirnak"));
+        QCOMPARE(control<QLabel>(&splash, "versionLine")->text(), QStringLiteral("Version 1.0.0"));
+        QCOMPARE(control<QLabel>(&splash, "platformLine")->text(),
                  QStringLiteral("Platform Windows95/98"));
-        QVERIFY(!form3Slot().isLoaded());
+        QVERIFY(!originalWiresSlot().isLoaded());
         QVERIFY(!run_->end.ended());
     }
 
     void continueLeavesOnlyTheOriginalWiresPage() {
-        frmSplash& splash = startedSplash();
-        QPointer<frmSplash> gone = &splash;
-        click(control<QPushButton>(&splash, "Command1"));
+        SplashWindow& splash = startedSplash();
+        QPointer<SplashWindow> gone = &splash;
+        click(control<QPushButton>(&splash, "continueButton"));
         verifyOnlyOriginalWiresShows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!gone);
@@ -79,8 +79,8 @@ private slots:
     void closingTheSplashEndsTheProgram() {
         startedSplash().close();
         QCOMPARE(run_->end.count(), 1);
-        QVERIFY(!frmSplashSlot().isLoaded());
-        QVERIFY(!form3Slot().isLoaded());
+        QVERIFY(!splashSlot().isLoaded());
+        QVERIFY(!originalWiresSlot().isLoaded());
     }
 };
 

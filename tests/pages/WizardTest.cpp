@@ -2,12 +2,12 @@
 #include <QTest>
 #include <memory>
 
-#include "pages/Form1.h"
-#include "pages/Form2.h"
-#include "pages/Form3.h"
+#include "pages/AvailableWiresPage.h"
+#include "pages/OriginalWiresPage.h"
+#include "pages/ResultsPage.h"
 #include "pages/Slots.h"
-#include "pages/StartUp.h"
-#include "pages/frmSplash.h"
+#include "pages/SplashWindow.h"
+#include "pages/Wizard.h"
 #include "platform/PdfPrinterDialog.h"
 #include "tests/support/PageTestRun.h"
 #include "tests/support/PdfText.h"
@@ -30,23 +30,23 @@ class WizardTest : public QObject {
 private:
     std::unique_ptr<PageTestRun> run_;
 
-    static Form3& originalWires() { return *form3Slot().loaded(); }
-    static Form1& availableWires() { return *form1Slot().loaded(); }
-    static Form2& results() { return *form2Slot().loaded(); }
+    static OriginalWiresPage& originalWires() { return *originalWiresSlot().loaded(); }
+    static AvailableWiresPage& availableWires() { return *availableWiresSlot().loaded(); }
+    static ResultsPage& results() { return *resultsSlot().loaded(); }
 
     // Splash, then one 8 SWG wire of a 2 kg winding; with an empty weight the question that
     // follows is answered Cancel, which turns the weight check off.
     void describeOneEightSwgWire(const QString& kilograms) {
-        startUp();
-        QVERIFY(QTest::qWaitForWindowActive(frmSplashSlot().loaded()));
+        startWizard();
+        QVERIFY(QTest::qWaitForWindowActive(splashSlot().loaded()));
         pressAlt(Qt::Key_C);
         QVERIFY(QTest::qWaitForWindowActive(&originalWires()));
         QTest::keyClick(focused(), Qt::Key_Space);  // tick 8 SWG
         typeHere("1");
-        clickAndType(control<TextBox>(&originalWires(), "Text3"), kilograms);
+        clickAndType(control<TextBox>(&originalWires(), "weightBox"), kilograms);
         if (kilograms.isEmpty()) {
             run_->boxes.expect("Without total weight Program will not check weight!", "Error!",
-                               vbRetryCancel + vbExclamation, vbCancel);
+                               kWarningRetryCancel, MessageAnswer::Cancel);
         }
         pressAlt(Qt::Key_N);
         QVERIFY(QTest::qWaitForWindowActive(&availableWires()));
@@ -54,14 +54,14 @@ private:
 
     // Ticks a size on the available-wires page, with its stock while the boxes are offered.
     void offer(GaugeIndex gauge, const QString& kilograms = {}) {
-        click(availableWires().Check1(gauge));
+        click(availableWires().gaugeCheck(gauge));
         if (!kilograms.isEmpty())
             typeHere(kilograms);
     }
 
     void searchWithNext() {
         pressAlt(Qt::Key_N);
-        QVERIFY(form2Slot().isLoaded());
+        QVERIFY(resultsSlot().isLoaded());
         QVERIFY(QTest::qWaitForWindowActive(&results()));
     }
 
@@ -80,18 +80,18 @@ private slots:
         offer(k14Swg, "1");
         searchWithNext();
 
-        Form2& page = results();
+        ResultsPage& page = results();
         QCOMPARE(page.windowTitle(), QStringLiteral("Equivalent wire combinations"));
-        QCOMPARE(page.RichTextBox1->TextRTF(), kWorkedReport);
-        QCOMPARE(page.RichTextBox1->toPlainText(),
+        QCOMPARE(page.reportBox->rtf(), kWorkedReport);
+        QCOMPARE(page.reportBox->toPlainText(),
                  QStringLiteral("14 SWG X 4*,      12.97171\n"
                                 "12 SWG X 1*, 13.5 SWG X 2,      12.97468"));
-        QCOMPARE(page.Label1->text(), QStringLiteral("2"));
-        QVERIFY(page.Label2->isVisible());
-        QCOMPARE(page.ProgressBar1->value(), 29.0f);
-        QCOMPARE(page.ProgressBar1->maximum(), 29.0f);
-        QCOMPARE(page.mousePointer(), Page::kDefaultPointer);
-        QVERIFY(!page.Command1->isEnabled());
+        QCOMPARE(page.countLabel->text(), QStringLiteral("2"));
+        QVERIFY(page.foundLabel->isVisible());
+        QCOMPARE(page.progressBar->value(), 29.0f);
+        QCOMPARE(page.progressBar->maximum(), 29.0f);
+        QCOMPARE(page.mousePointer(), MousePointer::Default);
+        QVERIFY(!page.nextButton->isEnabled());
         QVERIFY(!availableWires().isVisible());
         QVERIFY(!originalWires().isVisible());
     }
@@ -103,7 +103,7 @@ private slots:
         offer(k13HalfSwg);
         offer(k14Swg);
         searchWithNext();
-        QCOMPARE(results().RichTextBox1->TextRTF(),
+        QCOMPARE(results().reportBox->rtf(),
                  QStringLiteral("{14 SWG X 4,      12.97171\\par "
                                 "12 SWG X 1, 13.5 SWG X 2,      12.97468\\par }"));
     }
@@ -115,9 +115,9 @@ private slots:
         QTest::keyClick(focused(), Qt::Key_Tab);
         jobState().origArea = 1;  // far below one wire of either size
         searchWithNext();
-        QCOMPARE(results().RichTextBox1->TextRTF(), QStringLiteral("{Sorry no match found}"));
-        QCOMPARE(results().Label1->text(), QStringLiteral("0"));
-        QVERIFY(results().Label2->isVisible());
+        QCOMPARE(results().reportBox->rtf(), QStringLiteral("{Sorry no match found}"));
+        QCOMPARE(results().countLabel->text(), QStringLiteral("0"));
+        QVERIFY(results().foundLabel->isVisible());
     }
 
     void backThenNextSearchesAfresh() {
@@ -126,55 +126,54 @@ private slots:
         offer(k13HalfSwg, "2");
         offer(k14Swg, "1");
         searchWithNext();
-        Form2* first = &results();
+        ResultsPage* first = &results();
 
-        click(first->Command3);
-        QVERIFY(!form2Slot().isLoaded());
+        click(first->backButton);
+        QVERIFY(!resultsSlot().isLoaded());
         QVERIFY(availableWires().isVisible());
         QCOMPARE(jobState().resultText[0], std::string());
         QCOMPARE(jobState().resultArea[1], 0.0f);
-        QVERIFY(availableWires().Check1(k14Swg)->isChecked());
-        QCOMPARE(availableWires().Text4(k14Swg)->text(), QStringLiteral("1"));
+        QVERIFY(availableWires().gaugeCheck(k14Swg)->isChecked());
+        QCOMPARE(availableWires().stockBox(k14Swg)->text(), QStringLiteral("1"));
 
-        click(availableWires().Check1(k14Swg));  // 14 SWG no longer at hand
+        click(availableWires().gaugeCheck(k14Swg));  // 14 SWG no longer at hand
         searchWithNext();
-        QCOMPARE(results().RichTextBox1->TextRTF(),
+        QCOMPARE(results().reportBox->rtf(),
                  QStringLiteral("{12 SWG X 1*, 13.5 SWG X 2,      12.97468\\par }"));
-        QCOMPARE(results().Label1->text(), QStringLiteral("1"));
+        QCOMPARE(results().countLabel->text(), QStringLiteral("1"));
     }
 
     void finishEndsTheProgram() {
         describeOneEightSwgWire("2");
         offer(k8Swg, "5");
         searchWithNext();
-        QCOMPARE(results().RichTextBox1->TextRTF(),
-                 QStringLiteral("{8 SWG X 1,      12.94619\\par }"));
+        QCOMPARE(results().reportBox->rtf(), QStringLiteral("{8 SWG X 1,      12.94619\\par }"));
         pressAlt(Qt::Key_F);
         QCOMPARE(run_->end.count(), 1);
-        QVERIFY(!form2Slot().isLoaded());
+        QVERIFY(!resultsSlot().isLoaded());
     }
 
     void theReportBoxFillsTheWindowBelowTheBand() {
         describeOneEightSwgWire("2");
         offer(k8Swg, "5");
         searchWithNext();
-        Form2& page = results();
-        const QRect back = page.Command3->geometry();
-        const QRect bar = page.ProgressBar1->geometry();
+        ResultsPage& page = results();
+        const QRect back = page.backButton->geometry();
+        const QRect bar = page.progressBar->geometry();
 
         page.resize(twipsToPixels(9000), twipsToPixels(4995));
-        QCOMPARE(page.RichTextBox1->geometry(), twipsRect(0, 3255, 9000, 4995 - 3255));
+        QCOMPARE(page.reportBox->geometry(), twipsRect(0, 3255, 9000, 4995 - 3255));
         page.resize(twipsToPixels(9000), twipsToPixels(3255));
-        QCOMPARE(page.RichTextBox1->geometry().height(), 0);
+        QCOMPARE(page.reportBox->geometry().height(), 0);
         page.resize(twipsToPixels(12000), twipsToPixels(2400));  // too low: nothing changes
-        QCOMPARE(page.RichTextBox1->geometry(), twipsRect(0, 3255, 9000, 0));
-        QCOMPARE(page.Command3->geometry(), back);
-        QCOMPARE(page.ProgressBar1->geometry(), bar);
+        QCOMPARE(page.reportBox->geometry(), twipsRect(0, 3255, 9000, 0));
+        QCOMPARE(page.backButton->geometry(), back);
+        QCOMPARE(page.progressBar->geometry(), bar);
 
         page.showMinimized();
         page.showNormal();
         page.resize(twipsToPixels(7425), twipsToPixels(4080));
-        QCOMPARE(page.RichTextBox1->geometry(), twipsRect(0, 3255, 7425, 4080 - 3255));
+        QCOMPARE(page.reportBox->geometry(), twipsRect(0, 3255, 7425, 4080 - 3255));
     }
 
     void printsTheWholeReportOrTheSelectionToPdf() {
@@ -184,30 +183,33 @@ private slots:
         offer(k14Swg, "1");
         searchWithNext();
         QTemporaryDir dir;
-        Form2& page = results();
+        ResultsPage& page = results();
 
         const QString all = dir.filePath("all.pdf");
-        page.dlgPrint = std::make_unique<PdfPrinterDialog>(all);
-        click(page.Command2);
-        QCOMPARE(page.dlgPrint->flags(), 264);
+        page.printerDialog = std::make_unique<PdfPrinterDialog>(all);
+        click(page.printButton);
+        QCOMPARE(page.printerDialog->flags(),
+                 PrinterDialog::ReturnPrinter + PrinterDialog::NoPageRange);
         QCOMPARE(pdfLines(all),
                  (QStringList{"14 SWG X 4*, 12.97171", "12 SWG X 1*, 13.5 SWG X 2, 12.97468"}));
 
         const QString selection = dir.filePath("selection.pdf");
-        page.dlgPrint = std::make_unique<PdfPrinterDialog>(selection);
-        QTextCursor cursor = page.RichTextBox1->textCursor();
+        page.printerDialog = std::make_unique<PdfPrinterDialog>(selection);
+        QTextCursor cursor = page.reportBox->textCursor();
         cursor.movePosition(QTextCursor::Down);
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        page.RichTextBox1->setTextCursor(cursor);
-        click(page.Command2);
-        QCOMPARE(page.dlgPrint->flags(), 265);
+        page.reportBox->setTextCursor(cursor);
+        click(page.printButton);
+        QCOMPARE(page.printerDialog->flags(), PrinterDialog::ReturnPrinter +
+                                                  PrinterDialog::NoPageRange +
+                                                  PrinterDialog::OpenOnSelection);
         QCOMPARE(pdfLines(selection), QStringList{"12 SWG X 1*, 13.5 SWG X 2, 12.97468"});
 
         const QString cancelled = dir.filePath("cancelled.pdf");
         auto dialog = std::make_unique<PdfPrinterDialog>(cancelled);
         dialog->setAnswer(PdfPrinterDialog::Answer::Cancel);
-        page.dlgPrint = std::move(dialog);
-        click(page.Command2);
+        page.printerDialog = std::move(dialog);
+        click(page.printButton);
         QVERIFY(!QFile::exists(cancelled));
         QVERIFY(page.isVisible());
     }
@@ -218,14 +220,14 @@ private slots:
         run_->boxes.expect(
             "More than 10001 combinations exist. The list shows the first 10001 of them.\n"
             "Tick fewer or thicker sizes to see them all.",
-            "Wirnak", vbExclamation, vbOK);
+            "Wirnak", kWarningOk, MessageAnswer::Ok);
         searchWithNext();
-        Form2& page = results();
-        QCOMPARE(page.Label1->text(), QStringLiteral("10001"));
-        QCOMPARE(page.RichTextBox1->document()->blockCount(), 10001);
-        QCOMPARE(page.RichTextBox1->TextRTF().count(QStringLiteral("\\par ")), 10001);
-        QCOMPARE(page.ProgressBar1->value(), 29.0f);
-        QCOMPARE(page.mousePointer(), Page::kDefaultPointer);
+        ResultsPage& page = results();
+        QCOMPARE(page.countLabel->text(), QStringLiteral("10001"));
+        QCOMPARE(page.reportBox->document()->blockCount(), 10001);
+        QCOMPARE(page.reportBox->rtf().count(QStringLiteral("\\par ")), 10001);
+        QCOMPARE(page.progressBar->value(), 29.0f);
+        QCOMPARE(page.mousePointer(), MousePointer::Default);
     }
 
     void aSizeNeedingMoreThan32767WiresStopsTheSearch() {
@@ -235,10 +237,10 @@ private slots:
         run_->boxes.expect(
             "The search stopped early: one size would need more than 32767 wires.\n"
             "The list shows the combinations found until then.",
-            "Wirnak", vbExclamation, vbOK);
+            "Wirnak", kWarningOk, MessageAnswer::Ok);
         QTest::keyClick(focused(), Qt::Key_Tab);
         searchWithNext();
-        QCOMPARE(results().Label1->text(), QStringLiteral("0"));
+        QCOMPARE(results().countLabel->text(), QStringLiteral("0"));
     }
 };
 

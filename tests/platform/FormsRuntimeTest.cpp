@@ -15,35 +15,38 @@ namespace {
 class TrialPage : public Page {
 public:
     TrialPage() : Page(QStringLiteral("Trial"), 4500, 3000) {
-        Option1 = place<OptionButton>(this, QStringLiteral("Option1"), 120, 120, 1500, 255);
-        Option1->setText(QStringLiteral("One"));
-        Text1 = place<TextBox>(this, QStringLiteral("Text1"), 120, 600, 1200, 315);
-        Text2 = place<TextBox>(this, QStringLiteral("Text2"), 120, 1080, 1200, 315);
-        Command1 = place<CommandButton>(this, QStringLiteral("Command1"), 120, 2400, 1095, 375);
-        Command1->setText(QStringLiteral("&Go"));
-        connect(Option1, &OptionButton::Click, this, [this] { events << "Option1_Click"; });
-        connect(Text1, &TextBox::LostFocus, this, [this] { Text1_LostFocus(); });
-        connect(Command1, &CommandButton::Click, this, [this] { events << "Command1_Click"; });
+        option = place<OptionButton>(this, QStringLiteral("option"), 120, 120, 1500, 255);
+        option->setText(QStringLiteral("One"));
+        firstBox = place<TextBox>(this, QStringLiteral("firstBox"), 120, 600, 1200, 315);
+        secondBox = place<TextBox>(this, QStringLiteral("secondBox"), 120, 1080, 1200, 315);
+        goButton = place<CommandButton>(this, QStringLiteral("goButton"), 120, 2400, 1095, 375);
+        goButton->setText(QStringLiteral("&Go"));
+        connect(option, &OptionButton::chosen, this, [this] { events << "option chosen"; });
+        connect(firstBox, &TextBox::focusLeft, this, [this] { onFirstBoxLeft(); });
+        connect(goButton, &QPushButton::clicked, this, [this] { events << "go clicked"; });
     }
 
-    OptionButton* Option1;
-    TextBox* Text1;
-    TextBox* Text2;
-    CommandButton* Command1;
+    OptionButton* option;
+    TextBox* firstBox;
+    TextBox* secondBox;
+    CommandButton* goButton;
     QStringList events;
-    bool refuseEmptyText1 = false;
+    bool refuseEmptyFirstBox = false;
     int loads = 0;
 
 protected:
-    void Form_Load() override { ++loads; }
-    void Form_Resize() override { events << QStringLiteral("Form_Resize %1").arg(scaleWidth()); }
+    void loadEvent() override { ++loads; }
+    void resizeEvent(QResizeEvent* event) override {
+        Page::resizeEvent(event);
+        events << QStringLiteral("resized %1").arg(innerWidthTwips());
+    }
 
 private:
-    void Text1_LostFocus() {
-        events << "Text1_LostFocus";
-        if (refuseEmptyText1 && Text1->text().isEmpty()) {
-            MsgBox(QStringLiteral("Enter something"), vbExclamation, QStringLiteral("Error!"));
-            Text1->setFocus();
+    void onFirstBoxLeft() {
+        events << "first box left";
+        if (refuseEmptyFirstBox && firstBox->text().isEmpty()) {
+            showMessage(QStringLiteral("Enter something"), kWarningOk, QStringLiteral("Error!"));
+            firstBox->setFocus();
         }
     }
 };
@@ -85,7 +88,7 @@ private slots:
         QCOMPARE(page.loads, 1);
 
         QPointer<TrialPage> unloaded = &page;
-        page.Unload();
+        page.unload();
         QVERIFY(!trialSlot().isLoaded());
         // The page goes once control is back in the event loop: it may be unloading itself.
         QVERIFY(unloaded);
@@ -109,23 +112,23 @@ private slots:
 
     void firstDisplayResizesAndSelectsTheFirstOptionByFocus() {
         TrialPage& page = openTrialPage();
-        QCOMPARE(page.events.value(0).left(12), QStringLiteral("Form_Resize "));
-        QVERIFY(page.events.contains("Option1_Click"));
-        QVERIFY(page.Option1->isChecked());
-        QCOMPARE(focused(), page.Option1);
-        QVERIFY(qAbs(page.scaleWidth() - 4500) <= 15);
-        QVERIFY(qAbs(page.scaleHeight() - 3000) <= 15);
+        QCOMPARE(page.events.value(0).left(8), QStringLiteral("resized "));
+        QVERIFY(page.events.contains("option chosen"));
+        QVERIFY(page.option->isChecked());
+        QCOMPARE(focused(), page.option);
+        QVERIFY(qAbs(page.innerWidthTwips() - 4500) <= 15);
+        QVERIFY(qAbs(page.innerHeightTwips() - 3000) <= 15);
     }
 
     void hideKeepsThePageAndShowBringsItBack() {
         TrialPage& page = openTrialPage();
-        page.Text1->setText(QStringLiteral("kept"));
-        page.Hide();
+        page.firstBox->setText(QStringLiteral("kept"));
+        page.hide();
         QVERIFY(!page.isVisible());
         QVERIFY(trialSlot().isLoaded());
-        page.Show();
+        page.showPage();
         QVERIFY(page.isVisible());
-        QCOMPARE(page.Text1->text(), QStringLiteral("kept"));
+        QCOMPARE(page.firstBox->text(), QStringLiteral("kept"));
         QCOMPARE(page.loads, 1);
     }
 
@@ -134,83 +137,84 @@ private slots:
         QCOMPARE(twipsToPixels(1440), qRound(dpi));
         QCOMPARE(pixelsToTwips(twipsToPixels(2880)), 2880);
         TrialPage& page = trialSlot().get();
-        QCOMPARE(page.Command1->geometry(), twipsRect(120, 2400, 1095, 375));
+        QCOMPARE(page.goButton->geometry(), twipsRect(120, 2400, 1095, 375));
     }
 
     void controlArrayElementsAreNamedWithTheirIndex() {
-        QCOMPARE(arrayElementName(QStringLiteral("Check1"), 0), QStringLiteral("Check1(0)"));
-        QCOMPARE(arrayElementName(QStringLiteral("Text4"), 28), QStringLiteral("Text4(28)"));
+        QCOMPARE(arrayElementName(QStringLiteral("gaugeCheck"), 0),
+                 QStringLiteral("gaugeCheck(0)"));
+        QCOMPARE(arrayElementName(QStringLiteral("countBox"), 28), QStringLiteral("countBox(28)"));
     }
 
     void lostFocusRunsWhenTheFocusMovesOnButNotWhenActivationGoes() {
         TrialPage& page = openTrialPage();
-        page.Text1->setFocus();
+        page.firstBox->setFocus();
         page.events.clear();
         for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
             QFocusEvent out(QEvent::FocusOut, reason);
-            QCoreApplication::sendEvent(page.Text1, &out);
+            QCoreApplication::sendEvent(page.firstBox, &out);
         }
         QCOMPARE(page.events, QStringList());
         pressTab();
-        QCOMPARE(page.events, QStringList{"Text1_LostFocus"});
-        QCOMPARE(focused(), page.Text2);
+        QCOMPARE(page.events, QStringList{"first box left"});
+        QCOMPARE(focused(), page.secondBox);
     }
 
     void accessKeyMovesTheFocusSoLostFocusRunsBeforeClick() {
         TrialPage& page = openTrialPage();
-        clickAndType(page.Text1, QStringLiteral("3"));
+        clickAndType(page.firstBox, QStringLiteral("3"));
         page.events.clear();
         pressAlt(Qt::Key_G);
-        QCOMPARE(page.events, (QStringList{"Text1_LostFocus", "Command1_Click"}));
-        QCOMPARE(focused(), page.Command1);
+        QCOMPARE(page.events, (QStringList{"first box left", "go clicked"}));
+        QCOMPARE(focused(), page.goButton);
     }
 
     void aRefusedEntryKeepsTheButtonFromBeingPressed() {
         TrialPage& page = openTrialPage();
-        page.refuseEmptyText1 = true;
-        click(page.Text1);
+        page.refuseEmptyFirstBox = true;
+        click(page.firstBox);
         page.events.clear();
-        run_->boxes.expect("Enter something", "Error!", vbExclamation, vbOK);
+        run_->boxes.expect("Enter something", "Error!", kWarningOk, MessageAnswer::Ok);
         pressAlt(Qt::Key_G);
-        QCOMPARE(page.events, QStringList{"Text1_LostFocus"});
-        QCOMPARE(focused(), page.Text1);
+        QCOMPARE(page.events, QStringList{"first box left"});
+        QCOMPARE(focused(), page.firstBox);
 
-        run_->boxes.expect("Enter something", "Error!", vbExclamation, vbOK);
-        click(page.Command1);
-        QCOMPARE(page.events, (QStringList{"Text1_LostFocus", "Text1_LostFocus"}));
-        QCOMPARE(focused(), page.Text1);
+        run_->boxes.expect("Enter something", "Error!", kWarningOk, MessageAnswer::Ok);
+        click(page.goButton);
+        QCOMPARE(page.events, (QStringList{"first box left", "first box left"}));
+        QCOMPARE(focused(), page.firstBox);
 
         typeHere(QStringLiteral("x"));
-        click(page.Command1);
-        QCOMPARE(page.events.last(), QStringLiteral("Command1_Click"));
+        click(page.goButton);
+        QCOMPARE(page.events.last(), QStringLiteral("go clicked"));
     }
 
     void theMousePointerIsRememberedAndCheapToSetAgain() {
         TrialPage& page = trialSlot().get();
-        page.setMousePointer(Page::kHourglass);
-        QCOMPARE(page.mousePointer(), Page::kHourglass);
+        page.setMousePointer(MousePointer::Hourglass);
+        QCOMPARE(page.mousePointer(), MousePointer::Hourglass);
         QCOMPARE(page.cursor().shape(), Qt::WaitCursor);
         QElapsedTimer timer;
         timer.start();
         for (int step = 0; step < 5'000'000; ++step) {
-            page.setMousePointer(Page::kHourglass);
+            page.setMousePointer(MousePointer::Hourglass);
         }
         QVERIFY2(timer.elapsed() < 1000,
                  "setting the same pointer again must cost next to nothing");
-        page.setMousePointer(Page::kDefaultPointer);
+        page.setMousePointer(MousePointer::Default);
         QCOMPARE(page.cursor().shape(), Qt::ArrowCursor);
     }
 
     void messageBoxesAnswerFromTheScriptUnderTheApplicationTitle() {
-        run_->boxes.expect("Retry?", "Wirnak", vbRetryCancel + vbExclamation, vbRetry);
-        QCOMPARE(MsgBox("Retry?", vbRetryCancel + vbExclamation), vbRetry);
+        run_->boxes.expect("Retry?", "Wirnak", kWarningRetryCancel, MessageAnswer::Retry);
+        QCOMPARE(showMessage("Retry?", kWarningRetryCancel), MessageAnswer::Retry);
         QCOMPARE(run_->boxes.shown().back().title, QStringLiteral("Wirnak"));
     }
 
     void anUnexpectedMessageBoxIsReportedAndAnsweredSafely() {
         ScriptedMessageBoxes inner;
-        QCOMPARE(MsgBox("Go on?", vbRetryCancel + vbExclamation, "Error!"), vbCancel);
-        QCOMPARE(MsgBox("Note", vbExclamation), vbOK);
+        QCOMPARE(showMessage("Go on?", kWarningRetryCancel, "Error!"), MessageAnswer::Cancel);
+        QCOMPARE(showMessage("Note", kWarningOk), MessageAnswer::Ok);
         QCOMPARE(inner.failures().size(), 2);
         QVERIFY(inner.failures().front().contains("Go on?"));
     }

@@ -13,7 +13,7 @@
 #include "platform/PdfPrinterDialog.h"
 #include "platform/PrintReport.h"
 #include "platform/PrinterDialog.h"
-#include "platform/RichTextBox.h"
+#include "platform/ReportBox.h"
 #include "tests/support/PdfText.h"
 
 namespace {
@@ -24,12 +24,15 @@ const QStringList kLines = {
     "9 SWG X 1, 12 SWG X 2*,      25.9",
 };
 
+constexpr int kOnSelection =
+    PrinterDialog::ReturnPrinter + PrinterDialog::NoPageRange + PrinterDialog::OpenOnSelection;
+
 QStringList simplified(QStringList lines) {
     for (QString& line : lines) line = line.simplified();
     return lines;
 }
 
-void selectBlocks(RichTextBox& box, int first, int last) {
+void selectBlocks(ReportBox& box, int first, int last) {
     QTextCursor cursor(box.document()->findBlockByNumber(first));
     cursor.setPosition(box.document()->findBlockByNumber(last).position() +
                            box.document()->findBlockByNumber(last).length() - 1,
@@ -59,7 +62,7 @@ class PrintingTest : public QObject {
 
 private slots:
     void init() {
-        box_ = std::make_unique<RichTextBox>();
+        box_ = std::make_unique<ReportBox>();
         box_->setText(kLines.join('\n'));
         pdf_ = dir_.filePath(QString("report-%1.pdf").arg(QTest::currentTestFunction()));
         dialog_ = std::make_unique<PdfPrinterDialog>(pdf_);
@@ -68,14 +71,14 @@ private slots:
     void withoutSelectionPrintsEverythingFromAll() {
         printReport(*box_, *dialog_);
         QCOMPARE(dialog_->timesShown(), 1);
-        QCOMPARE(dialog_->flags(), 264);
+        QCOMPARE(dialog_->flags(), PrinterDialog::ReturnPrinter + PrinterDialog::NoPageRange);
         QCOMPARE(pdfLines(pdf_), simplified(kLines));
     }
 
     void withSelectionPrintsOnlyTheSelection() {
         selectBlocks(*box_, 1, 2);
         printReport(*box_, *dialog_);
-        QCOMPARE(dialog_->flags(), 265);
+        QCOMPARE(dialog_->flags(), kOnSelection);
         QCOMPARE(pdfLines(pdf_), simplified(kLines.mid(1)));
     }
 
@@ -91,7 +94,7 @@ private slots:
         selectBlocks(*box_, 0, 0);
         dialog_->setAnswer(PdfPrinterDialog::Answer::PrintAll);
         printReport(*box_, *dialog_);
-        QCOMPARE(dialog_->flags(), 265);
+        QCOMPARE(dialog_->flags(), kOnSelection);
         QCOMPARE(pdfLines(pdf_), simplified(kLines));
     }
 
@@ -111,7 +114,7 @@ private slots:
 
     void qtDialogOpensOnAllWithoutPageRange() {
         QtPrinterDialog dialog;
-        dialog.setFlags(264);
+        dialog.setFlags(PrinterDialog::ReturnPrinter + PrinterDialog::NoPageRange);
         whenDialogShows([](QPrintDialog& shown) {
             QVERIFY(radio(shown, "printAll")->isChecked());
             QVERIFY(radio(shown, "printSelection")->isHidden());
@@ -122,7 +125,7 @@ private slots:
 
     void qtDialogOpensOnSelectionAndOffersPdf() {
         QtPrinterDialog dialog;
-        dialog.setFlags(265);
+        dialog.setFlags(kOnSelection);
         whenDialogShows([](QPrintDialog& shown) {
             QVERIFY(!radio(shown, "printSelection")->isHidden());
             QVERIFY(radio(shown, "printSelection")->isChecked());
@@ -137,7 +140,7 @@ private slots:
 private:
     QTemporaryDir dir_;
     QString pdf_;
-    std::unique_ptr<RichTextBox> box_;
+    std::unique_ptr<ReportBox> box_;
     std::unique_ptr<PdfPrinterDialog> dialog_;
 };
 

@@ -21,7 +21,7 @@ protected:
         for (auto [gauge, count] : counts) {
             job->availArea[gauge] = static_cast<float>(gaugeArea(gauge));
             job->comboArea[gauge] = float(count) * job->availArea[gauge];
-            job->comboText[gauge] = swgr(gauge) + " X " + std::to_string(count);
+            job->comboText[gauge] = gaugeLabel(gauge) + " X " + std::to_string(count);
         }
     }
 

@@ -9,12 +9,12 @@ TEST(Report, NoResultIsTheApologyAndACountOfZero) {
     auto job = std::make_unique<JobState>();
     RecordingView view;
     view.count = "7";
-    Write1(*job, view);
+    writeReport(*job, view);
     EXPECT_EQ(view.rtf, "{Sorry no match found}");
     EXPECT_EQ(view.count, "0");
     EXPECT_TRUE(view.countLabelShown);
     EXPECT_EQ(view.progress, 29.0f);
-    EXPECT_EQ(view.pointer, ResultsView::kDefaultPointer);
+    EXPECT_EQ(view.pointer, MousePointer::Default);
 }
 
 TEST(Report, EachLineEndsInAParagraphMarkAndNothingFollowsTheLast) {
@@ -23,7 +23,7 @@ TEST(Report, EachLineEndsInAParagraphMarkAndNothingFollowsTheLast) {
     job->resultArea[0] = 10.96442f;
     job->resultCount = 1;
     RecordingView view;
-    Write1(*job, view);
+    writeReport(*job, view);
     EXPECT_EQ(view.rtf, "{12 SWG X 2,      10.96442\\par }");
     EXPECT_EQ(view.count, "1");
 }
@@ -60,7 +60,7 @@ TEST(Report, AFullTableGivesAllItsLines) {
     }
     job->resultCount = kResultSlots;
     RecordingView view;
-    Write1(*job, view);
+    writeReport(*job, view);
     EXPECT_EQ(view.count, "10001");
     EXPECT_EQ(reportLines(*job).size(), 10001u);
     EXPECT_TRUE(view.rtf.ends_with("26 SWG X 10001,      0.5\\par }"));

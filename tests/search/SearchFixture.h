@@ -16,9 +16,9 @@ public:
         progressSets.push_back(value);
         progress = value;
     }
-    void setMousePointer(short code) override {
-        pointer = code;
-        if (code == kHourglass)
+    void setMousePointer(MousePointer shown) override {
+        pointer = shown;
+        if (shown == MousePointer::Hourglass)
             ++hourglassSets;
     }
     void setReportRtf(const std::string& text) override { rtf = text; }
@@ -28,7 +28,7 @@ public:
 
     float progress = 0;
     std::vector<float> progressSets;
-    short pointer = kDefaultPointer;
+    MousePointer pointer = MousePointer::Default;
     long hourglassSets = 0;
     std::string rtf;
     std::string count;

@@ -64,7 +64,7 @@ TEST(Search, LeavesCountsAtZeroProgressRisingAndThePointerBusy) {
         EXPECT_GT(view.progressSets[i], view.progressSets[i - 1]);
     }
     EXPECT_EQ(view.progressSets.back(), 28.0f);
-    EXPECT_EQ(view.pointer, ResultsView::kHourglass);
+    EXPECT_EQ(view.pointer, MousePointer::Hourglass);
 }
 
 TEST(Search, SumsOnlyTheLevelsAboveInSinglePrecision) {
@@ -162,7 +162,7 @@ TEST(Search, StopsWhenTheTableIsFullAndKeepsEveryRecordedLine) {
     EXPECT_FALSE(job->resultText[kResultSlots - 1].empty());
     EXPECT_EQ(view.count, "10001");
     for (short count : job->comboCount) EXPECT_EQ(count, 0);
-    EXPECT_EQ(view.pointer, ResultsView::kDefaultPointer);
+    EXPECT_EQ(view.pointer, MousePointer::Default);
 }
 
 TEST(Search, StopsBeforeACountWouldPass32767) {

@@ -9,7 +9,7 @@
 
 #include "gauge/JobState.h"
 #include "platform/App.h"
-#include "platform/MsgBox.h"
+#include "platform/MessageBox.h"
 #include "platform/Page.h"
 #include "platform/PageSlot.h"
 
@@ -46,7 +46,7 @@ inline QString endRun(std::unique_ptr<PageTestRun>& run) {
 
 // Shows a page the way the program does and waits until it takes the keyboard.
 inline bool showAndActivate(forms::Page& page) {
-    page.Show();
+    page.showPage();
     return QTest::qWaitForWindowActive(&page);
 }
 

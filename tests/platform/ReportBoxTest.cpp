@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <string>
 
-#include "platform/RichTextBox.h"
+#include "platform/ReportBox.h"
 #include "platform/RtfText.h"
 
 namespace {
@@ -21,7 +21,7 @@ std::string report(int lines) {
     return rtf + "}";
 }
 
-QStringList shownLines(const RichTextBox& box) {
+QStringList shownLines(const ReportBox& box) {
     QStringList lines;
     for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
         lines << block.text();
@@ -31,7 +31,7 @@ QStringList shownLines(const RichTextBox& box) {
 
 }  // namespace
 
-class RichTextBoxTest : public QObject {
+class ReportBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -74,14 +74,14 @@ private slots:
     }
 
     void showsOneLinePerParagraph() {
-        RichTextBox box;
-        box.setTextRTF(report(3));
+        ReportBox box;
+        box.setRtf(report(3));
         QCOMPARE(shownLines(box), QStringList({QString::fromStdString(reportLine(1)),
                                                QString::fromStdString(reportLine(2)),
                                                QString::fromStdString(reportLine(3))}));
         QVERIFY(shownLines(box).at(0).contains(",      12.97171"));
 
-        box.setTextRTF(QStringLiteral("{Sorry no match found}"));
+        box.setRtf(QStringLiteral("{Sorry no match found}"));
         QCOMPARE(shownLines(box), QStringList({"Sorry no match found"}));
 
         box.setText("");
@@ -90,7 +90,7 @@ private slots:
     }
 
     void fullTableIsFastAndReachable() {
-        RichTextBox box;
+        ReportBox box;
         box.resize(500, 80);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
@@ -98,7 +98,7 @@ private slots:
         const std::string rtf = report(10001);
         QElapsedTimer timer;
         timer.start();
-        box.setTextRTF(rtf);
+        box.setRtf(rtf);
         QCoreApplication::processEvents();
         const qint64 elapsed = timer.elapsed();
         qInfo("10001-line report set and laid out in %lld ms", elapsed);
@@ -115,50 +115,50 @@ private slots:
     }
 
     void longLinesScrollSideways() {
-        RichTextBox box;
+        ReportBox box;
         box.resize(120, 80);
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        box.setTextRTF(report(3));
+        box.setRtf(report(3));
         QCoreApplication::processEvents();
         QCOMPARE(box.document()->blockCount(), 3);  // not wrapped
         QVERIFY(box.horizontalScrollBar()->maximum() > 0);
     }
 
     void selectionLength() {
-        RichTextBox box;
-        box.setTextRTF(report(3));
-        QCOMPARE(box.SelLength(), 0);
+        ReportBox box;
+        box.setRtf(report(3));
+        QCOMPARE(box.selectionLength(), 0);
 
         QTextCursor cursor(box.document()->findBlockByNumber(1));
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         box.setTextCursor(cursor);
-        QCOMPARE(box.SelLength(), static_cast<int>(reportLine(2).size()));
+        QCOMPARE(box.selectionLength(), static_cast<int>(reportLine(2).size()));
 
         // Selecting backwards counts the same.
         cursor.setPosition(5);
         cursor.setPosition(2, QTextCursor::KeepAnchor);
         box.setTextCursor(cursor);
-        QCOMPARE(box.SelLength(), 3);
+        QCOMPARE(box.selectionLength(), 3);
 
-        box.setTextRTF(report(1));
-        QCOMPARE(box.SelLength(), 0);
+        box.setRtf(report(1));
+        QCOMPARE(box.selectionLength(), 0);
     }
 
     void userSelectsAndCopiesWithKeysButCannotEdit() {
-        RichTextBox box;
+        ReportBox box;
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         box.setFocus();
-        box.setTextRTF(report(2));
+        box.setRtf(report(2));
 
         QTest::keyClick(&box, Qt::Key_End, Qt::ShiftModifier);
-        QCOMPARE(box.SelLength(), static_cast<int>(reportLine(1).size()));
+        QCOMPARE(box.selectionLength(), static_cast<int>(reportLine(1).size()));
         QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(reportLine(1)));
 
         QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(box.SelLength(), static_cast<int>(box.toPlainText().size()));
+        QCOMPARE(box.selectionLength(), static_cast<int>(box.toPlainText().size()));
 
         QTest::keyClicks(&box, "x");
         QTest::keyClick(&box, Qt::Key_Delete);
@@ -166,5 +166,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RichTextBoxTest)
-#include "RichTextBoxTest.moc"
+QTEST_MAIN(ReportBoxTest)
+#include "ReportBoxTest.moc"

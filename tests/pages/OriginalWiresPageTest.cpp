@@ -2,8 +2,8 @@
 #include <memory>
 
 #include "gauge/GaugeTable.h"
-#include "pages/Form1.h"
-#include "pages/Form3.h"
+#include "pages/AvailableWiresPage.h"
+#include "pages/OriginalWiresPage.h"
 #include "pages/Slots.h"
 #include "tests/support/PageTestRun.h"
 
@@ -26,37 +26,41 @@ QString element(const char* name, int index) {
 
 }  // namespace
 
-class Form3Test : public QObject {
+class OriginalWiresPageTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<PageTestRun> run_;
-    Form3* page_ = nullptr;
+    OriginalWiresPage* page_ = nullptr;
 
     template <class Control>
     Control* find(const QString& name) const {
         auto* found = control<Control>(page_, name);
         if (!found) {
-            qFatal("Form3 has no control %s", qPrintable(name));
+            qFatal("OriginalWiresPage has no control %s", qPrintable(name));
         }
         return found;
     }
-    CheckBox* check(GaugeIndex i) const { return find<CheckBox>(element("Check1", i)); }
-    TextBox* count(GaugeIndex i) const { return find<TextBox>(element("Text4", i)); }
-    TextBox* rectangular(int k) const { return find<TextBox>(element("Text1", k)); }
-    TextBox* weight() const { return find<TextBox>("Text3"); }
-    CommandButton* next() const { return find<CommandButton>("Command1"); }
+    CheckBox* check(GaugeIndex i) const { return find<CheckBox>(element("gaugeCheck", i)); }
+    TextBox* count(GaugeIndex i) const { return find<TextBox>(element("countBox", i)); }
+    TextBox* rectangular(OriginalWiresPage::RectangularField field) const {
+        return page_->rectangularBox(field);
+    }
+    TextBox* weight() const { return find<TextBox>("weightBox"); }
+    CommandButton* next() const { return find<CommandButton>("nextButton"); }
 
-    void expectBox(const QString& prompt, const QString& title, int style, int answer = vbOK) {
+    void expectBox(const QString& prompt, const QString& title, MessageStyle style,
+                   MessageAnswer answer = MessageAnswer::Ok) {
         run_->boxes.expect(prompt, title, style, answer);
     }
     void expectCountMessage(GaugeIndex i) {
-        expectBox("Enter no of parallel wires of " + QString::fromStdString(swgr(i)) + " wire",
-                  "Error!", vbExclamation);
+        expectBox(
+            "Enter no of parallel wires of " + QString::fromStdString(gaugeLabel(i)) + " wire",
+            "Error!", kWarningOk);
     }
     void expectNotEntered(const char* fieldWord) {
         expectBox(QStringLiteral("you have not entered value of ") + fieldWord, "Wirnak",
-                  vbExclamation);
+                  kWarningOk);
     }
 
     // Ticks a gauge with the mouse and types its count into the box that takes the focus.
@@ -65,16 +69,17 @@ private:
         QCOMPARE(focused(), count(i));
         typeHere(wires);
     }
-    void chooseRectangular() { click(find<OptionButton>("Option3")); }
-    void chooseCircular() { click(find<OptionButton>("Option2")); }
+    void chooseRectangular() { click(find<OptionButton>("rectangularOption")); }
+    void chooseCircular() { click(find<OptionButton>("circularOption")); }
     bool movedOn() const {
-        return !page_->isVisible() && form1Slot().isLoaded() && form1Slot().get().isVisible();
+        return !page_->isVisible() && availableWiresSlot().isLoaded() &&
+               availableWiresSlot().get().isVisible();
     }
 
 private slots:
     void init() {
         run_ = std::make_unique<PageTestRun>();
-        page_ = &form3Slot().get();
+        page_ = &originalWiresSlot().get();
         QVERIFY(showAndActivate(*page_));
     }
     void cleanup() {
@@ -84,22 +89,23 @@ private slots:
 
     void opensInCircularModeWithTheFocusOnTheFirstGauge() {
         QCOMPARE(page_->windowTitle(), QStringLiteral("Original Wires"));
-        QVERIFY(find<OptionButton>("Option2")->isChecked());
-        QVERIFY(!find<OptionButton>("Option3")->isChecked());
-        QCOMPARE(focusedName(), QStringLiteral("Check1(0)"));
+        QVERIFY(find<OptionButton>("circularOption")->isChecked());
+        QVERIFY(!find<OptionButton>("rectangularOption")->isChecked());
+        QCOMPARE(focusedName(), QStringLiteral("gaugeCheck(0)"));
         for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
             QVERIFY(check(i)->isVisible());
             QVERIFY(!check(i)->isChecked());
             QVERIFY(!count(i)->isVisible());
-            QVERIFY(!find<Label>(element("Label4", i))->isVisible());
+            QVERIFY(!find<Label>(element("countUnit", i))->isVisible());
         }
-        for (int k = 0; k < 3; ++k) {
-            QVERIFY(!rectangular(k)->isVisible());
+        for (const auto field : {OriginalWiresPage::kWidth, OriginalWiresPage::kThickness,
+                                 OriginalWiresPage::kParallelWires}) {
+            QVERIFY(!rectangular(field)->isVisible());
         }
         QVERIFY(weight()->isVisible());
         QVERIFY(!next()->isEnabled());
-        QVERIFY(!find<CommandButton>("Command3")->isEnabled());
-        QVERIFY(find<CommandButton>("Command2")->isEnabled());
+        QVERIFY(!find<CommandButton>("backButton")->isEnabled());
+        QVERIFY(find<CommandButton>("cancelButton")->isEnabled());
     }
 
     void gaugeRowsStandInThreeColumnsWithTheirCaptions() {
@@ -110,49 +116,50 @@ private slots:
         QCOMPARE(check(9)->geometry(), twipsRect(240, 2535 + 9 * 360, 1215, 255));
         QCOMPARE(check(10)->geometry(), twipsRect(2640, 2535, 1215, 255));
         QCOMPARE(count(18)->geometry(), twipsRect(3840, 2535 + 8 * 360 - 15, 495, 285));
-        QCOMPARE(find<Label>(element("Label4", 28))->geometry(),
+        QCOMPARE(find<Label>(element("countUnit", 28))->geometry(),
                  twipsRect(6840, 2535 + 9 * 360 + 15, 495, 225));
         QCOMPARE(next()->geometry(), twipsRect(3075, 6840, 1095, 375));
-        QCOMPARE(find<Label>(element("Label4", 0))->text(), QStringLiteral("nos"));
+        QCOMPARE(find<Label>(element("countUnit", 0))->text(), QStringLiteral("nos"));
     }
 
     void tabOrderRunsFromTheOptionsThroughTheRowsToTheButtons() {
         QStringList order;
-        QWidget* start = find<OptionButton>("Option2");
+        QWidget* start = find<OptionButton>("circularOption");
         for (QWidget* w = start; order.size() < 67; w = w->nextInFocusChain()) {
             if (w->focusPolicy() != Qt::NoFocus) {
                 order << w->objectName();
             }
         }
-        QStringList expected{"Option2", "Option3", "Text1(0)", "Text1(1)", "Text1(2)"};
+        QStringList expected{"circularOption", "rectangularOption", "widthBox", "thicknessBox",
+                             "parallelWiresBox"};
         for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
-            expected << element("Check1", i) << element("Text4", i);
+            expected << element("gaugeCheck", i) << element("countBox", i);
         }
-        expected << "Text3"
-                 << "Command1"
-                 << "Command2"
-                 << "Command3";
+        expected << "weightBox"
+                 << "nextButton"
+                 << "cancelButton"
+                 << "backButton";
         QCOMPARE(order, expected);
     }
 
     void theKeyboardReachesOnlyTheSelectedOptionAndArrowsSwitchModes() {
         QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(focusedName(), QStringLiteral("Option2"));  // not the unselected Option3
+        QCOMPARE(focusedName(), QStringLiteral("circularOption"));  // not the unselected rectangular one
         QTest::keyClick(focused(), Qt::Key_Right);
-        QVERIFY(find<OptionButton>("Option3")->isChecked());
-        QCOMPARE(focusedName(), QStringLiteral("Text1(0)"));
+        QVERIFY(find<OptionButton>("rectangularOption")->isChecked());
+        QCOMPARE(focusedName(), QStringLiteral("widthBox"));
         expectNotEntered(" width.");
         QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(focusedName(), QStringLiteral("Option3"));
+        QCOMPARE(focusedName(), QStringLiteral("rectangularOption"));
         QTest::keyClick(focused(), Qt::Key_Left);
-        QVERIFY(find<OptionButton>("Option2")->isChecked());
-        QCOMPARE(focusedName(), QStringLiteral("Check1(0)"));
+        QVERIFY(find<OptionButton>("circularOption")->isChecked());
+        QCOMPARE(focusedName(), QStringLiteral("gaugeCheck(0)"));
     }
 
     void tickingAndClearingGaugesFollowsTheNextRule() {
         tick(k8Swg, "3");
         QVERIFY(next()->isEnabled());
-        QVERIFY(find<Label>(element("Label4", k8Swg))->isVisible());
+        QVERIFY(find<Label>(element("countUnit", k8Swg))->isVisible());
         QCOMPARE(jobState().origGaugeArea[k8Swg], static_cast<float>(gaugeArea(k8Swg)));
 
         tick(k13Swg, "2");  // leaving the 8 SWG box stores its count
@@ -204,7 +211,7 @@ private slots:
 
     void leavingTheRectangularBoxesSwitchesNext() {
         chooseRectangular();
-        QCOMPARE(focusedName(), QStringLiteral("Text1(0)"));
+        QCOMPARE(focusedName(), QStringLiteral("widthBox"));
         for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
             QVERIFY(!check(i)->isVisible());
         }
@@ -212,7 +219,7 @@ private slots:
         expectNotEntered(" width.");  // "you have not entered value of  width."
         pressTab();
         QVERIFY(!next()->isEnabled());
-        QCOMPARE(focusedName(), QStringLiteral("Text1(1)"));  // the focus goes on
+        QCOMPARE(focusedName(), QStringLiteral("thicknessBox"));  // the focus goes on
 
         typeHere("2.5");
         pressTab();
@@ -236,7 +243,7 @@ private slots:
         QVERIFY(check(k8Swg)->isChecked());
         QVERIFY(!count(k8Swg)->isVisible());  // its box stays hidden until ticked again
         QVERIFY(next()->isEnabled());
-        QCOMPARE(rectangular(0)->text(), QStringLiteral("5"));
+        QCOMPARE(rectangular(OriginalWiresPage::kWidth)->text(), QStringLiteral("5"));
         QCOMPARE(jobState().origGaugeArea[k8Swg], static_cast<float>(gaugeArea(k8Swg)));
 
         // The hidden gauge still counts in the target.
@@ -249,7 +256,7 @@ private slots:
     void nextInCircularModeSumsTheGaugesInSinglePrecision() {
         tick(k8Swg, "3");
         tick(k20Swg, "2");
-        expectBox(kWeightQuestion, "Error!", vbRetryCancel + vbExclamation, vbCancel);
+        expectBox(kWeightQuestion, "Error!", kWarningRetryCancel, MessageAnswer::Cancel);
         click(next());  // the 20 SWG count is stored as its box loses the focus
         QVERIFY(movedOn());
         QCOMPARE(static_cast<float>(jobState().origArea), 40.150799f);
@@ -283,7 +290,7 @@ private slots:
         pressAlt(Qt::Key_N);
         QCOMPARE(focused(), count(k8Swg));
         QVERIFY(page_->isVisible());
-        QVERIFY(!form1Slot().isLoaded());
+        QVERIFY(!availableWiresSlot().isLoaded());
 
         // A click elsewhere meets the same refusal and does not go through.
         expectCountMessage(k8Swg);
@@ -316,9 +323,9 @@ private slots:
         QCOMPARE(jobState().origWeight, 0.0f);
         QCOMPARE(jobState().noWeightCheck, short(0));
 
-        form1Slot().get().Command1->click();  // back
+        availableWiresSlot().get().backButton->click();  // back
         QVERIFY(page_->isVisible());
-        rectangular(2)->setText("2");
+        rectangular(OriginalWiresPage::kParallelWires)->setText("2");
         click(next());
         QCOMPARE(jobState().origArea, 25.0);
     }
@@ -343,20 +350,20 @@ private slots:
     void theWeightQuestionRetryStaysAndCancelGoesOnWithoutTheCheck() {
         tick(k8Swg, "1");
         clickAndType(weight(), "kg");
-        expectBox(kWeightQuestion, "Error!", vbRetryCancel + vbExclamation, vbRetry);
+        expectBox(kWeightQuestion, "Error!", kWarningRetryCancel, MessageAnswer::Retry);
         click(next());
         QVERIFY(page_->isVisible());
         QCOMPARE(focused(), weight());
         QCOMPARE(jobState().noWeightCheck, short(0));
 
         weight()->clear();
-        expectBox(kWeightQuestion, "Error!", vbRetryCancel + vbExclamation, vbCancel);
+        expectBox(kWeightQuestion, "Error!", kWarningRetryCancel, MessageAnswer::Cancel);
         click(next());
         QVERIFY(movedOn());
         QCOMPARE(jobState().noWeightCheck, short(1));
 
         // A weight given on a later pass is stored, but the check stays off.
-        form1Slot().get().Command1->click();
+        availableWiresSlot().get().backButton->click();
         clickAndType(weight(), "2");
         click(next());
         QVERIFY(movedOn());
@@ -375,25 +382,25 @@ private slots:
         expectBox(
             "The width, thickness and number of wires give a cross-section too large to "
             "work with. Please check them.",
-            "Wirnak", vbExclamation);
+            "Wirnak", kWarningOk);
         click(next());
         QVERIFY(page_->isVisible());
         QCOMPARE(jobState().origArea, 0.0);
 
-        rectangular(0)->setText(QString(200, u'9'));
-        rectangular(1)->setText(QString(200, u'9'));
+        rectangular(OriginalWiresPage::kWidth)->setText(QString(200, u'9'));
+        rectangular(OriginalWiresPage::kThickness)->setText(QString(200, u'9'));
         expectBox(
             "The width, thickness and number of wires give a cross-section too large to "
             "work with. Please check them.",
-            "Wirnak", vbExclamation);
+            "Wirnak", kWarningOk);
         click(next());
         QVERIFY(page_->isVisible());
 
-        rectangular(0)->setText("5");
-        rectangular(1)->setText("2");
+        rectangular(OriginalWiresPage::kWidth)->setText("5");
+        rectangular(OriginalWiresPage::kThickness)->setText("2");
         weight()->setText(QString(40, u'9'));
         expectBox("The total weight is too large to work with. Please enter it in kg.", "Wirnak",
-                  vbExclamation);
+                  kWarningOk);
         click(next());
         QVERIFY(page_->isVisible());
         QCOMPARE(jobState().origWeight, 0.0f);
@@ -401,17 +408,17 @@ private slots:
     }
 
     void cancelAndTheCloseButtonEndTheProgram() {
-        click(find<CommandButton>("Command2"));
+        click(find<CommandButton>("cancelButton"));
         QCOMPARE(run_->end.count(), 1);
-        QVERIFY(!form3Slot().isLoaded());
+        QVERIFY(!originalWiresSlot().isLoaded());
 
-        Form3& again = form3Slot().get();
+        OriginalWiresPage& again = originalWiresSlot().get();
         QVERIFY(showAndActivate(again));
         again.close();
         QCOMPARE(run_->end.count(), 2);
-        QVERIFY(!form3Slot().isLoaded());
+        QVERIFY(!originalWiresSlot().isLoaded());
     }
 };
 
-QTEST_MAIN(Form3Test)
-#include "Form3Test.moc"
+QTEST_MAIN(OriginalWiresPageTest)
+#include "OriginalWiresPageTest.moc"

@@ -1,4 +1,4 @@
-#include "platform/RichTextBox.h"
+#include "platform/ReportBox.h"
 
 #include <QPrinter>
 #include <QTextCursor>
@@ -7,7 +7,7 @@
 
 #include "platform/RtfText.h"
 
-RichTextBox::RichTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+ReportBox::ReportBox(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     // Read-only alone would leave the keyboard unable to select, and so to copy.
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -15,29 +15,29 @@ RichTextBox::RichTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setUndoRedoEnabled(false);
 }
 
-void RichTextBox::setTextRTF(std::string_view rtf) {
+void ReportBox::setRtf(std::string_view rtf) {
     rtf_ = QString::fromUtf8(rtf.data(), static_cast<qsizetype>(rtf.size()));
     const std::string text = rtfToPlainText(rtf);
     // One assignment for the whole report: inserting line by line costs seconds at 10001 lines.
     setPlainText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void RichTextBox::setTextRTF(const QString& rtf) {
+void ReportBox::setRtf(const QString& rtf) {
     const std::string utf8 = rtf.toStdString();
-    setTextRTF(std::string_view(utf8));
+    setRtf(std::string_view(utf8));
 }
 
-void RichTextBox::setText(const QString& text) {
+void ReportBox::setText(const QString& text) {
     rtf_.clear();
     setPlainText(text);
 }
 
-int RichTextBox::SelLength() const {
+int ReportBox::selectionLength() const {
     const QTextCursor cursor = textCursor();
     return cursor.selectionEnd() - cursor.selectionStart();
 }
 
-void RichTextBox::SelPrint(QPrinter& printer) const {
+void ReportBox::printSelectionOrAll(QPrinter& printer) const {
     const QTextCursor cursor = textCursor();
     if (!cursor.hasSelection()) {
         document()->print(&printer);

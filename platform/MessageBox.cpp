@@ -1,4 +1,4 @@
-#include "platform/MsgBox.h"
+#include "platform/MessageBox.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -10,41 +10,27 @@
 namespace forms {
 namespace {
 
-constexpr int kButtonSetMask = 0x0F;
-constexpr int kIconMask = 0xF0;
-
 MessageBoxHandler& messageBoxHandler() {
     static MessageBoxHandler handler;
     return handler;
 }
 
-QMessageBox::Icon iconOf(int style) {
-    switch (style & kIconMask) {
-        case 16:
-            return QMessageBox::Critical;
-        case 32:
-            return QMessageBox::Question;
-        case vbExclamation:
-            return QMessageBox::Warning;
-        case 64:
-            return QMessageBox::Information;
-        default:
-            return QMessageBox::NoIcon;
-    }
+QMessageBox::Icon iconOf(MessageIcon icon) {
+    return icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
 }
 
-int safeAnswer(int style) {
-    return (style & kButtonSetMask) == vbRetryCancel ? vbCancel : vbOK;
+MessageAnswer safeAnswer(MessageStyle style) {
+    return style.buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
 }
 
-int showModal(const MessageBoxCall& call) {
+MessageAnswer showModal(const MessageBoxCall& call) {
     // Nobody can answer a box on a screen that is never drawn: stop rather than hang.
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
         qFatal("Unexpected message box \"%s\": \"%s\"", qPrintable(call.title),
                qPrintable(call.prompt));
     }
-    QMessageBox box(iconOf(call.style), call.title, call.prompt);
-    if ((call.style & kButtonSetMask) == vbRetryCancel) {
+    QMessageBox box(iconOf(call.style.icon), call.title, call.prompt);
+    if (call.style.buttons == MessageButtons::RetryCancel) {
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Retry);
         box.setEscapeButton(QMessageBox::Cancel);
@@ -52,24 +38,28 @@ int showModal(const MessageBoxCall& call) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
-    const int pressed = box.exec();
-    switch (pressed) {
+    switch (box.exec()) {
         case QMessageBox::Retry:
-            return vbRetry;
+            return MessageAnswer::Retry;
         case QMessageBox::Ok:
-            return vbOK;
+            return MessageAnswer::Ok;
         default:
             return safeAnswer(call.style);
     }
 }
 
 QString describe(const MessageBoxCall& call) {
-    return QStringLiteral("[%1] \"%2\" (style %3)").arg(call.title, call.prompt).arg(call.style);
+    const QString buttons = call.style.buttons == MessageButtons::RetryCancel
+                                ? QStringLiteral("Retry/Cancel")
+                                : QStringLiteral("OK");
+    const QString icon =
+        call.style.icon == MessageIcon::Exclamation ? QStringLiteral(", warning") : QString();
+    return QStringLiteral("[%1] \"%2\" (%3%4)").arg(call.title, call.prompt, buttons, icon);
 }
 
 }  // namespace
 
-int MsgBox(const QString& prompt, int style, const QString& title) {
+MessageAnswer showMessage(const QString& prompt, MessageStyle style, const QString& title) {
     const MessageBoxCall call{prompt, style, title.isEmpty() ? App::title() : title};
     return messageBoxHandler() ? messageBoxHandler()(call) : showModal(call);
 }
@@ -86,12 +76,12 @@ ScriptedMessageBoxes::~ScriptedMessageBoxes() {
     setMessageBoxHandler(std::move(previous_));
 }
 
-void ScriptedMessageBoxes::expect(const QString& prompt, const QString& title, int style,
-                                  int answer) {
+void ScriptedMessageBoxes::expect(const QString& prompt, const QString& title, MessageStyle style,
+                                  MessageAnswer answer) {
     expected_.push_back({{prompt, style, title}, answer});
 }
 
-int ScriptedMessageBoxes::answer(const MessageBoxCall& call) {
+MessageAnswer ScriptedMessageBoxes::answer(const MessageBoxCall& call) {
     shown_.push_back(call);
     if (next_ == expected_.size()) {
         failures_ << QStringLiteral("unexpected box %1").arg(describe(call));

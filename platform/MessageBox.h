@@ -8,31 +8,39 @@
 // Modal message boxes that answer with the button pressed.
 namespace forms {
 
-// Styles: a sum of a button set and an icon.
-inline constexpr int vbOKOnly = 0;
-inline constexpr int vbRetryCancel = 5;
-inline constexpr int vbExclamation = 48;
+enum class MessageButtons { Ok, RetryCancel };
+enum class MessageIcon { None, Exclamation };
 
-// Answers.
-inline constexpr int vbOK = 1;
-inline constexpr int vbCancel = 2;
-inline constexpr int vbRetry = 4;
+struct MessageStyle {
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+
+    friend bool operator==(const MessageStyle&, const MessageStyle&) = default;
+};
+
+// The two kinds of box the wizard shows: a warning to acknowledge, and a warning that offers
+// to try again.
+inline constexpr MessageStyle kWarningOk{MessageButtons::Ok, MessageIcon::Exclamation};
+inline constexpr MessageStyle kWarningRetryCancel{MessageButtons::RetryCancel,
+                                                  MessageIcon::Exclamation};
+
+enum class MessageAnswer { Ok, Cancel, Retry };
 
 // Shows the prompt and waits for the user. Without a title the application's title is shown.
 // Retry and Cancel open with Retry as the default; closing the box otherwise than by a button
 // answers Cancel, or OK where OK is the only button.
-int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = {});
+MessageAnswer showMessage(const QString& prompt, MessageStyle style, const QString& title = {});
 
 // One message box as the user saw it: the title is the one shown.
 struct MessageBoxCall {
     QString prompt;
-    int style = vbOKOnly;
+    MessageStyle style;
     QString title;
 };
 
 // Tests answer message boxes through a handler instead of a modal window; the previous handler
 // is returned, an empty handler restores real boxes.
-using MessageBoxHandler = std::function<int(const MessageBoxCall&)>;
+using MessageBoxHandler = std::function<MessageAnswer(const MessageBoxCall&)>;
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler);
 
 // For tests: the boxes the user is expected to meet, in order, each with its answer. A box that
@@ -46,7 +54,8 @@ public:
     ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
     ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
 
-    void expect(const QString& prompt, const QString& title, int style, int answer);
+    void expect(const QString& prompt, const QString& title, MessageStyle style,
+                MessageAnswer answer);
 
     const std::vector<MessageBoxCall>& shown() const { return shown_; }
     // Boxes that went against the script, described for the failure message; empty when the
@@ -58,10 +67,10 @@ public:
 private:
     struct Expected {
         MessageBoxCall call;
-        int answer;
+        MessageAnswer answer;
     };
 
-    int answer(const MessageBoxCall& call);
+    MessageAnswer answer(const MessageBoxCall& call);
 
     std::vector<Expected> expected_;
     std::size_t next_ = 0;

@@ -2,9 +2,9 @@
 #include <memory>
 
 #include "gauge/GaugeTable.h"
-#include "pages/Form1.h"
-#include "pages/Form2.h"
-#include "pages/Form3.h"
+#include "pages/AvailableWiresPage.h"
+#include "pages/OriginalWiresPage.h"
+#include "pages/ResultsPage.h"
 #include "pages/Slots.h"
 #include "tests/support/PageTestRun.h"
 
@@ -15,26 +15,26 @@ namespace {
 constexpr GaugeIndex k8Swg = 0, k12Swg = 4, k18Swg = 15, k20Swg = 19;
 
 QString weightMessage(GaugeIndex i) {
-    return "Enter weight of " + QString::fromStdString(swgr(i)) +
+    return "Enter weight of " + QString::fromStdString(gaugeLabel(i)) +
            "  wire, else weight check will be disabled";
 }
 
 }  // namespace
 
-class Form1Test : public QObject {
+class AvailableWiresPageTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<PageTestRun> run_;
-    Form1* page_ = nullptr;
+    AvailableWiresPage* page_ = nullptr;
 
-    CheckBox* check(GaugeIndex i) const { return page_->Check1(i); }
-    TextBox* weight(GaugeIndex i) const { return page_->Text4(i); }
-    Label* kg(GaugeIndex i) const { return page_->Label4(i); }
-    CommandButton* next() const { return page_->Command2; }
+    CheckBox* check(GaugeIndex i) const { return page_->gaugeCheck(i); }
+    TextBox* weight(GaugeIndex i) const { return page_->stockBox(i); }
+    Label* kg(GaugeIndex i) const { return page_->stockUnit(i); }
+    CommandButton* next() const { return page_->nextButton; }
 
-    void expectWeightMessage(GaugeIndex i, int answer) {
-        run_->boxes.expect(weightMessage(i), "Error!", vbRetryCancel + vbExclamation, answer);
+    void expectWeightMessage(GaugeIndex i, MessageAnswer answer) {
+        run_->boxes.expect(weightMessage(i), "Error!", kWarningRetryCancel, answer);
     }
     // Ticks a size with the mouse and types its stock into the box that takes the focus.
     void tick(GaugeIndex i, const QString& kilograms) {
@@ -46,7 +46,7 @@ private:
 private slots:
     void init() {
         run_ = std::make_unique<PageTestRun>();
-        page_ = &form1Slot().get();
+        page_ = &availableWiresSlot().get();
         QVERIFY(showAndActivate(*page_));
     }
     void cleanup() {
@@ -57,10 +57,10 @@ private slots:
     void opensWithNothingTickedAndTheRowsInThreeColumns() {
         QCOMPARE(page_->windowTitle(), QStringLiteral("Available wires"));
         QVERIFY(!next()->isEnabled());
-        QCOMPARE(page_->Command1->text(), QStringLiteral("< &Back"));
-        QCOMPARE(page_->Command3->text(), QStringLiteral("&Cancle"));
+        QCOMPARE(page_->backButton->text(), QStringLiteral("< &Back"));
+        QCOMPARE(page_->cancelButton->text(), QStringLiteral("&Cancle"));
         for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
-            QCOMPARE(check(i)->text(), QString::fromStdString(swgr(i)));
+            QCOMPARE(check(i)->text(), QString::fromStdString(gaugeLabel(i)));
             QVERIFY(!check(i)->isChecked());
             QVERIFY(!weight(i)->isVisible());
             QVERIFY(!kg(i)->isVisible());
@@ -72,7 +72,7 @@ private slots:
         for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
             QVERIFY(!check(i)->geometry().intersects(weight(i)->geometry()));
         }
-        const QString note = page_->Text1->toPlainText();
+        const QString note = page_->note->toPlainText();
         QVERIFY(note.contains("enter wires wich \nare near to wires for wich you want"));
         QVERIFY(note.endsWith("unuseable \ncombinations and overflow error will occur."));
         QVERIFY(note.startsWith("Enter available wires in this form.\n  \nCaution: Don't"));
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(weight(k18Swg)->text(), QString());
         QCOMPARE(focused(), weight(k18Swg));
         QCOMPARE(jobState().availWeight[k18Swg], 1.5f);
-        expectWeightMessage(k18Swg, vbRetry);
+        expectWeightMessage(k18Swg, MessageAnswer::Retry);
         click(check(k8Swg));
         QCOMPARE(focused(), weight(k18Swg));
         QVERIFY(!check(k8Swg)->isChecked());  // the click that left the empty box is dropped
@@ -126,7 +126,7 @@ private slots:
     void cancellingTheWeightQuestionTurnsTheCheckOffForGood() {
         tick(k12Swg, "2");
         click(check(k8Swg));
-        expectWeightMessage(k8Swg, vbCancel);
+        expectWeightMessage(k8Swg, MessageAnswer::Cancel);
         pressTab();
         QCOMPARE(jobState().noWeightCheck, short(1));
         for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
@@ -144,7 +144,8 @@ private slots:
 
     void aWeightTooLargeForASingleIsRefused() {
         tick(k8Swg, "1" + QString(40, '0'));
-        run_->boxes.expect("The weight of 8 SWG wire is too large.", "Wirnak", vbExclamation, vbOK);
+        run_->boxes.expect("The weight of 8 SWG wire is too large.", "Wirnak", kWarningOk,
+                           MessageAnswer::Ok);
         click(check(k12Swg));
         QCOMPARE(focused(), weight(k8Swg));
         QCOMPARE(jobState().availWeight[k8Swg], 0.0f);
@@ -159,18 +160,18 @@ private slots:
         QCOMPARE(jobState().areaLow, 199.0f);
         QCOMPARE(jobState().areaHigh, 201.0f);
         QVERIFY(!page_->isVisible());
-        QVERIFY(form2Slot().isLoaded());
-        QVERIFY(form2Slot().get().isVisible());
+        QVERIFY(resultsSlot().isLoaded());
+        QVERIFY(resultsSlot().get().isVisible());
         QCOMPARE(jobState().resultCount, short(0));  // nothing lies near 200 mm² in 8 SWG
         QCOMPARE(jobState().availWeight[k8Swg], 1.0f);
     }
 
     void backShowsTheOriginalWiresAndKeepsEverything() {
         tick(k12Swg, "4");
-        click(page_->Command1);
+        click(page_->backButton);
         QVERIFY(!page_->isVisible());
-        QVERIFY(form3Slot().get().isVisible());
-        page_->Show();
+        QVERIFY(originalWiresSlot().get().isVisible());
+        page_->showPage();
         QVERIFY(check(k12Swg)->isChecked());
         QVERIFY(weight(k12Swg)->isVisible());
         QCOMPARE(weight(k12Swg)->text(), QStringLiteral("4"));
@@ -178,16 +179,16 @@ private slots:
     }
 
     void cancleAndTheCloseButtonEndTheProgram() {
-        click(page_->Command3);
+        click(page_->cancelButton);
         QCOMPARE(run_->end.count(), 1);
-        QVERIFY(!form1Slot().isLoaded());
+        QVERIFY(!availableWiresSlot().isLoaded());
 
-        Form1& again = form1Slot().get();
+        AvailableWiresPage& again = availableWiresSlot().get();
         QVERIFY(showAndActivate(again));
         again.close();
         QCOMPARE(run_->end.count(), 2);
     }
 };
 
-QTEST_MAIN(Form1Test)
-#include "Form1Test.moc"
+QTEST_MAIN(AvailableWiresPageTest)
+#include "AvailableWiresPageTest.moc"

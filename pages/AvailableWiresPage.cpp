@@ -1,0 +1,182 @@
+#include "pages/AvailableWiresPage.h"
+
+#include <QTextEdit>
+
+#include "gauge/JobState.h"
+#include "pages/OriginalWiresPage.h"
+#include "pages/ResultsPage.h"
+#include "pages/Slots.h"
+#include "platform/App.h"
+#include "platform/MessageBox.h"
+#include "platform/Numbers.h"
+
+using namespace forms;
+
+namespace {
+
+// Shown as it stands, misspellings and trailing blanks included.
+const char* const kNote =
+    "Enter available wires in this form.\r\n"
+    "  \r\n"
+    "Caution: Don't enter inventory of available wires, enter wires wich \r\n"
+    "are near to wires for wich you want to find equivalent SWG. \r\n"
+    "Example: for 8swg wire enter 9,10,11,.....swg\r\n"
+    "if you enter 25,26,....swg you will get too many unuseable \r\n"
+    "combinations and overflow error will occur.\r\n";
+
+// The gauge rows stand in three columns: 8 to 15 SWG, 15.5 to 19.5 SWG, 20 to 26 SWG.
+struct Column {
+    GaugeIndex first;
+    int checkLeft, textLeft, labelLeft, labelWidth;
+};
+constexpr Column kColumns[] = {
+    {0, 255, 1440, 2040, 495},
+    {10, 2640, 3840, 4440, 495},
+    {19, 5040, 6240, 6840, 255},
+};
+
+const Column& columnOf(GaugeIndex index) {
+    return index >= kColumns[2].first   ? kColumns[2]
+           : index >= kColumns[1].first ? kColumns[1]
+                                        : kColumns[0];
+}
+
+// A check box just wide enough for its caption, short of the weight box beside it.
+int checkWidth(GaugeIndex index) {
+    const int length = static_cast<int>(gaugeLabel(index).size());
+    const int fitting = length <= 5 ? 855 : length <= 6 ? 975 : 1215;
+    const Column& column = columnOf(index);
+    return std::min(fitting, column.textLeft - column.checkLeft - 15);
+}
+
+}  // namespace
+
+AvailableWiresPage::AvailableWiresPage() : Page(QStringLiteral("Available wires"), 7245, 7605) {
+    note = place<QTextEdit>(this, QStringLiteral("note"), 240, 240, 6855, 1935);
+    // Each line ends in a line break; the last one would only add an empty line to scroll to.
+    QString text = QString::fromLatin1(kNote).replace(QStringLiteral("\r\n"), "\n");
+    text.chop(1);
+    note->setPlainText(text);
+    note->setReadOnly(true);
+    note->setFocusPolicy(Qt::NoFocus);  // a note to read, not a stop for Tab
+    note->setFont(QFont(QStringLiteral("Times New Roman"), 11.25, QFont::Bold));
+    note->setBackgroundRole(QPalette::Button);
+    note->viewport()->setBackgroundRole(QPalette::Button);
+    note->setLineWrapMode(QTextEdit::WidgetWidth);
+    // Thin margins, so that all seven lines fit; a scroll bar would only cover the text.
+    note->document()->setDocumentMargin(1);
+    note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) placeGaugeRow(i);
+
+    backButton = place<CommandButton>(this, QStringLiteral("backButton"), 1755, 6840, 1095, 375);
+    backButton->setText(QStringLiteral("< &Back"));
+    nextButton = place<CommandButton>(this, QStringLiteral("nextButton"), 3075, 6840, 1095, 375);
+    nextButton->setText(QStringLiteral("&Next >"));
+    nextButton->setEnabled(false);
+    cancelButton =
+        place<CommandButton>(this, QStringLiteral("cancelButton"), 4395, 6840, 1095, 375);
+    cancelButton->setText(QStringLiteral("&Cancle"));
+
+    QList<QWidget*> tabOrder;
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) tabOrder << gaugeCheck(i) << stockBox(i);
+    tabOrder << nextButton << cancelButton << backButton;
+    for (int k = 1; k < tabOrder.size(); ++k) QWidget::setTabOrder(tabOrder[k - 1], tabOrder[k]);
+
+    connect(backButton, &QPushButton::clicked, this, &AvailableWiresPage::back);
+    connect(nextButton, &QPushButton::clicked, this, &AvailableWiresPage::next);
+    connect(cancelButton, &QPushButton::clicked, this, &AvailableWiresPage::cancel);
+}
+
+void AvailableWiresPage::placeGaugeRow(GaugeIndex i) {
+    const Column& column = columnOf(i);
+    const int top = 360 * (i - column.first);
+
+    auto* check = place<CheckBox>(this, arrayElementName("gaugeCheck", i), column.checkLeft,
+                                  2535 + top, checkWidth(i), 255);
+    check->setText(QString::fromStdString(gaugeLabel(i)));
+    auto* weight = place<TextBox>(this, arrayElementName("stockBox", i), column.textLeft,
+                                  2520 + top, 495, 285);
+    weight->hide();
+    auto* kg = place<Label>(this, arrayElementName("stockUnit", i), column.labelLeft, 2550 + top,
+                            column.labelWidth, 225);
+    kg->setText(QStringLiteral("KG"));
+    kg->hide();
+
+    gaugeCheck.set(i, check);
+    stockBox.set(i, weight);
+    stockUnit.set(i, kg);
+    connect(check, &QCheckBox::stateChanged, this, [this, i] { onGaugeToggled(i); });
+    connect(weight, &TextBox::focusLeft, this, [this, i] { onStockBoxLeft(i); });
+}
+
+void AvailableWiresPage::onGaugeToggled(GaugeIndex index) {
+    JobState& job = jobState();
+    if (gaugeCheck(index)->checkState() == Qt::Checked) {
+        nextButton->setEnabled(true);
+        if (job.noWeightCheck != 1) {
+            stockBox(index)->show();
+            stockBox(index)->setFocus(Qt::OtherFocusReason);
+            stockUnit(index)->show();
+        }
+        job.availArea[index] = static_cast<float>(gaugeArea(index));
+    } else if (gaugeCheck(index)->checkState() == Qt::Unchecked) {
+        bool anyTicked = false;
+        for (GaugeIndex i = 0; i < kGaugeCount && !anyTicked; ++i) {
+            anyTicked = gaugeCheck(i)->checkState() == Qt::Checked;
+        }
+        nextButton->setEnabled(anyTicked);
+        stockBox(index)->setText(QString());
+        job.availArea[index] = 0;
+        stockBox(index)->hide();
+        stockUnit(index)->hide();
+    }
+}
+
+void AvailableWiresPage::onStockBoxLeft(GaugeIndex index) {
+    const QString label = QString::fromStdString(gaugeLabel(index));
+    const QString text = stockBox(index)->text();
+    if (!isNumeric(text)) {
+        const MessageAnswer answer =
+            showMessage("Enter weight of " + label + "  wire, else weight check will be disabled",
+                        kWarningRetryCancel, QStringLiteral("Error!"));
+        if (answer == MessageAnswer::Retry) {
+            stockBox(index)->setFocus(Qt::OtherFocusReason);
+        } else {
+            hideStockBoxes();
+            jobState().noWeightCheck = 1;
+        }
+        return;
+    }
+    const auto weight = toSingle(text);
+    if (!weight) {
+        // Past the largest single-precision number: refuse it rather than store infinity.
+        showMessage("The weight of " + label + " wire is too large.", kWarningOk);
+        stockBox(index)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    jobState().availWeight[index] = *weight;
+}
+
+void AvailableWiresPage::hideStockBoxes() {
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+        stockBox(i)->hide();
+        stockUnit(i)->hide();
+    }
+}
+
+void AvailableWiresPage::next() {
+    setAreaWindow(jobState());
+    hide();
+    resultsSlot().get().showPage();
+}
+
+void AvailableWiresPage::back() {
+    originalWiresSlot().get().showPage();
+    hide();
+}
+
+void AvailableWiresPage::cancel() {
+    unload();
+    endProgram();
+}

@@ -1,0 +1,305 @@
+#include "pages/OriginalWiresPage.h"
+
+#include <cmath>
+
+#include "pages/AvailableWiresPage.h"
+#include "pages/Slots.h"
+#include "platform/App.h"
+#include "platform/MessageBox.h"
+#include "platform/Numbers.h"
+
+using namespace forms;
+
+namespace {
+
+constexpr const char* kFieldWords[] = {" width.", " thickness.", " no of parallel wires."};
+const char* const kRectangularBoxNames[] = {"widthBox", "thicknessBox", "parallelWiresBox"};
+
+// The gauge rows stand in three columns, top to bottom in gauge order.
+struct GaugeColumn {
+    GaugeIndex first;
+    int checkLeft;
+    int textLeft;
+    int labelLeft;
+};
+constexpr GaugeColumn kColumns[] = {
+    {0, 240, 1440, 2040}, {10, 2640, 3840, 4440}, {19, 5040, 6240, 6840}};
+constexpr int kFirstRowTop = 2535;
+constexpr int kRowPitch = 360;
+
+const GaugeColumn& columnOf(GaugeIndex index) {
+    return index >= kColumns[2].first   ? kColumns[2]
+           : index >= kColumns[1].first ? kColumns[1]
+                                        : kColumns[0];
+}
+
+// "8 SWG      X", "10 SWG    X", "13.5 SWG X": the X's of a column stand roughly in line.
+QString gaugeCaption(GaugeIndex index) {
+    const std::string number = gaugeNumber(index);
+    const int blanks = number.find('.') != std::string::npos ? 1 : number.size() == 1 ? 6 : 4;
+    return QString::fromStdString(gaugeLabel(index)) + QString(blanks, u' ') + u'X';
+}
+
+QString notEnteredMessage(OriginalWiresPage::RectangularField field) {
+    return QStringLiteral("you have not entered value of ") + QLatin1String(kFieldWords[field]);
+}
+
+}  // namespace
+
+OriginalWiresPage::OriginalWiresPage() : Page(QStringLiteral("Original Wires"), 7245, 7605) {
+    placeSectionChoice();
+    placeRectangularEntries();
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+        placeGaugeRow(i);
+    }
+    placeWeightAndButtons();
+    connectEvents();
+    setTabOrder();
+}
+
+void OriginalWiresPage::placeSectionChoice() {
+    sectionFrame = place<Frame>(this, QStringLiteral("sectionFrame"), 240, 120, 6855, 615);
+    sectionFrame->setTitle(QStringLiteral("Section Selection"));
+    circularOption =
+        place<OptionButton>(sectionFrame, QStringLiteral("circularOption"), 360, 240, 2415, 255);
+    circularOption->setText(QStringLiteral("Circular section Wire"));
+    rectangularOption = place<OptionButton>(sectionFrame, QStringLiteral("rectangularOption"), 4080,
+                                            240, 2175, 255);
+    rectangularOption->setText(QStringLiteral("Rectangular section wire"));
+}
+
+void OriginalWiresPage::placeRectangularEntries() {
+    widthLabel = place<Label>(this, QStringLiteral("widthLabel"), 240, 1080, 1815, 255);
+    widthLabel->setText(QStringLiteral("Enter width of wire in mm"));
+    rectangularBox.set(kWidth,
+                       place<TextBox>(this, kRectangularBoxNames[kWidth], 2160, 1080, 1215, 315));
+    thicknessLabel = place<Label>(this, QStringLiteral("thicknessLabel"), 3600, 1080, 2055, 255);
+    thicknessLabel->setText(QStringLiteral("Enter thickness of wire in mm"));
+    rectangularBox.set(
+        kThickness, place<TextBox>(this, kRectangularBoxNames[kThickness], 5760, 1080, 1215, 315));
+    parallelWiresLabel =
+        place<Label>(this, QStringLiteral("parallelWiresLabel"), 240, 1680, 1815, 255);
+    parallelWiresLabel->setText(QStringLiteral("How many parallel wires?"));
+    rectangularBox.set(kParallelWires, place<TextBox>(this, kRectangularBoxNames[kParallelWires],
+                                                      2160, 1680, 1215, 315));
+}
+
+void OriginalWiresPage::placeGaugeRow(GaugeIndex index) {
+    const GaugeColumn& column = columnOf(index);
+    const int top = kFirstRowTop + (index - column.first) * kRowPitch;
+
+    gaugeCheck.set(index, place<CheckBox>(this, arrayElementName("gaugeCheck", index),
+                                          column.checkLeft, top, 1215, 255));
+    gaugeCheck(index)->setText(gaugeCaption(index));
+    gaugeCheck(index)->hide();
+
+    countBox.set(index, place<TextBox>(this, arrayElementName("countBox", index), column.textLeft,
+                                       top - 15, 495, 285));
+    countBox(index)->hide();
+
+    countUnit.set(index, place<Label>(this, arrayElementName("countUnit", index), column.labelLeft,
+                                      top + 15, 495, 225));
+    countUnit(index)->setText(QStringLiteral("nos"));
+    countUnit(index)->hide();
+}
+
+void OriginalWiresPage::placeWeightAndButtons() {
+    weightLabel = place<Label>(this, QStringLiteral("weightLabel"), 1800, 6240, 2175, 255);
+    weightLabel->setText(QStringLiteral("Total Weight of wires in KG"));
+    weightBox = place<TextBox>(this, QStringLiteral("weightBox"), 4080, 6240, 1215, 285);
+
+    backButton = place<CommandButton>(this, QStringLiteral("backButton"), 1755, 6840, 1095, 375);
+    backButton->setText(QStringLiteral("< &Back"));
+    backButton->setEnabled(false);  // the first page: there is nothing to go back to
+    nextButton = place<CommandButton>(this, QStringLiteral("nextButton"), 3075, 6840, 1095, 375);
+    nextButton->setText(QStringLiteral("&Next >"));
+    nextButton->setEnabled(false);
+    cancelButton =
+        place<CommandButton>(this, QStringLiteral("cancelButton"), 4395, 6840, 1095, 375);
+    cancelButton->setText(QStringLiteral("&Cancel"));
+}
+
+void OriginalWiresPage::connectEvents() {
+    connect(circularOption, &OptionButton::chosen, this, &OriginalWiresPage::onCircularChosen);
+    connect(rectangularOption, &OptionButton::chosen, this,
+            &OriginalWiresPage::onRectangularChosen);
+    for (const RectangularField field : {kWidth, kThickness, kParallelWires}) {
+        connect(rectangularBox(field), &TextBox::focusLeft, this,
+                [this, field] { onRectangularBoxLeft(field); });
+    }
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+        connect(gaugeCheck(i), &QCheckBox::stateChanged, this, [this, i] { onGaugeToggled(i); });
+        connect(countBox(i), &TextBox::focusLeft, this, [this, i] { onCountBoxLeft(i); });
+    }
+    connect(nextButton, &QPushButton::clicked, this, &OriginalWiresPage::next);
+    connect(cancelButton, &QPushButton::clicked, this, &OriginalWiresPage::cancel);
+}
+
+void OriginalWiresPage::setTabOrder() {
+    QWidget* previous = circularOption;
+    const auto follow = [&previous](QWidget* next) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    follow(rectangularOption);
+    for (const RectangularField field : {kWidth, kThickness, kParallelWires}) {
+        follow(rectangularBox(field));
+    }
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+        follow(gaugeCheck(i));
+        follow(countBox(i));
+    }
+    follow(weightBox);
+    follow(nextButton);
+    follow(cancelButton);
+    follow(backButton);
+}
+
+void OriginalWiresPage::showRectangularEntries(bool visible) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(widthLabel), static_cast<QWidget*>(thicknessLabel),
+          static_cast<QWidget*>(rectangularBox(kWidth)),
+          static_cast<QWidget*>(rectangularBox(kThickness)),
+          static_cast<QWidget*>(rectangularBox(kParallelWires)),
+          static_cast<QWidget*>(parallelWiresLabel)}) {
+        control->setVisible(visible);
+    }
+}
+
+void OriginalWiresPage::onCircularChosen() {
+    showRectangularEntries(false);
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+        gaugeCheck(i)->show();
+    }
+    gaugeCheck(0)->setFocus();
+}
+
+void OriginalWiresPage::onRectangularChosen() {
+    showRectangularEntries(true);
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+        gaugeCheck(i)->hide();
+        countBox(i)->hide();
+        countUnit(i)->hide();
+    }
+    rectangularBox(kWidth)->setFocus();
+}
+
+bool OriginalWiresPage::anyGaugeTicked() const {
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+        if (gaugeCheck(i)->checkState() == Qt::Checked) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void OriginalWiresPage::onGaugeToggled(GaugeIndex index) {
+    JobState& job = jobState();
+    switch (gaugeCheck(index)->checkState()) {
+        case Qt::Checked:
+            nextButton->setEnabled(true);
+            countBox(index)->show();
+            countBox(index)->setFocus();
+            countUnit(index)->show();
+            job.origGaugeArea[index] = static_cast<float>(gaugeArea(index));
+            break;
+        case Qt::Unchecked:
+            // The gauge's stored count stays: its zero area already takes it out of the target.
+            nextButton->setEnabled(anyGaugeTicked());
+            countBox(index)->setText(QString());
+            job.origGaugeArea[index] = 0;
+            countBox(index)->hide();
+            countUnit(index)->hide();
+            break;
+        default:
+            break;
+    }
+}
+
+void OriginalWiresPage::onCountBoxLeft(GaugeIndex index) {
+    const QString label = QString::fromStdString(gaugeLabel(index));
+    // A count beyond the 16-bit range cannot be stored: it is refused like a text that is not
+    // a number.
+    if (const auto count = toInteger16(countBox(index)->text())) {
+        jobState().origWireCount[index] = *count;
+        return;
+    }
+    showMessage(QStringLiteral("Enter no of parallel wires of ") + label + QStringLiteral(" wire"),
+                kWarningOk, QStringLiteral("Error!"));
+    countBox(index)->setFocus();
+}
+
+void OriginalWiresPage::onRectangularBoxLeft(RectangularField field) {
+    if (isNumeric(rectangularBox(field)->text())) {
+        nextButton->setEnabled(true);
+        return;
+    }
+    showMessage(notEnteredMessage(field), kWarningOk);
+    nextButton->setEnabled(false);
+}
+
+void OriginalWiresPage::next() {
+    JobState& job = jobState();
+    job.origArea = 0;
+    if (circularOption->isChecked()) {
+        job.origArea = circularArea(job);
+    }
+    if (rectangularOption->isChecked() && !takeRectangularTarget(job)) {
+        return;
+    }
+    if (!takeWeight(job)) {
+        return;
+    }
+    availableWiresSlot().get().showPage();
+    hide();
+}
+
+bool OriginalWiresPage::takeRectangularTarget(JobState& job) {
+    for (const RectangularField field : {kWidth, kThickness, kParallelWires}) {
+        if (!isNumeric(rectangularBox(field)->text())) {
+            showMessage(notEnteredMessage(field), kWarningOk);
+            nextButton->setEnabled(false);
+            return false;
+        }
+    }
+    const auto width = toDouble(rectangularBox(kWidth)->text());
+    const auto thickness = toDouble(rectangularBox(kThickness)->text());
+    const auto count = toDouble(rectangularBox(kParallelWires)->text());
+    const double area =
+        width && thickness && count ? rectangularArea(*width, *thickness, *count) : HUGE_VAL;
+    if (!std::isfinite(area)) {
+        showMessage(
+            QStringLiteral("The width, thickness and number of wires give a cross-section too "
+                           "large to work with. Please check them."),
+            kWarningOk);
+        return false;
+    }
+    job.origArea = area;
+    return true;
+}
+
+bool OriginalWiresPage::takeWeight(JobState& job) {
+    if (!isNumeric(weightBox->text())) {
+        if (showMessage(QStringLiteral("Without total weight Program will not check weight!"),
+                        kWarningRetryCancel, QStringLiteral("Error!")) == MessageAnswer::Retry) {
+            weightBox->setFocus();
+            return false;
+        }
+        job.noWeightCheck = 1;
+        return true;
+    }
+    const auto weight = toSingle(weightBox->text());
+    if (!weight) {
+        showMessage(
+            QStringLiteral("The total weight is too large to work with. Please enter it in kg."),
+            kWarningOk);
+        return false;
+    }
+    job.origWeight = *weight;
+    return true;
+}
+
+void OriginalWiresPage::cancel() {
+    unload();
+    endProgram();
+}

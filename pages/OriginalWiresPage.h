@@ -1,0 +1,59 @@
+#pragma once
+
+#include "gauge/GaugeTable.h"
+#include "gauge/JobState.h"
+#include "platform/Controls.h"
+#include "platform/Page.h"
+
+// "Original Wires": the conductor to be replaced, as round wires of one or more gauges or as a
+// rectangular wire, and its total weight. "&Next >" turns the entries into the job's target.
+class OriginalWiresPage : public forms::Page {
+    Q_OBJECT
+
+public:
+    OriginalWiresPage();
+
+    // The three entries of a rectangular wire, in the order they are checked.
+    enum RectangularField : short { kWidth, kThickness, kParallelWires, kRectangularFields };
+
+    forms::Frame* sectionFrame;
+    forms::OptionButton* circularOption;
+    forms::OptionButton* rectangularOption;
+
+    forms::Label* widthLabel;
+    forms::Label* thicknessLabel;
+    forms::Label* parallelWiresLabel;
+    forms::ControlArray<forms::TextBox, kRectangularFields> rectangularBox;
+
+    forms::ControlArray<forms::CheckBox, kGaugeCount> gaugeCheck;
+    forms::ControlArray<forms::TextBox, kGaugeCount> countBox;  // wires of the size in parallel
+    forms::ControlArray<forms::Label, kGaugeCount> countUnit;   // "nos"
+
+    forms::Label* weightLabel;
+    forms::TextBox* weightBox;  // total weight, kg
+
+    forms::CommandButton* backButton;  // never enabled: this is the first page
+    forms::CommandButton* nextButton;
+    forms::CommandButton* cancelButton;
+
+private:
+    void placeSectionChoice();
+    void placeRectangularEntries();
+    void placeGaugeRow(GaugeIndex index);
+    void placeWeightAndButtons();
+    void connectEvents();
+    void setTabOrder();
+
+    void onCircularChosen();
+    void onRectangularChosen();
+    void onGaugeToggled(GaugeIndex index);
+    void onCountBoxLeft(GaugeIndex index);
+    void onRectangularBoxLeft(RectangularField field);
+    void next();
+    void cancel();
+
+    void showRectangularEntries(bool visible);
+    bool anyGaugeTicked() const;
+    bool takeRectangularTarget(JobState& job);
+    bool takeWeight(JobState& job);
+};

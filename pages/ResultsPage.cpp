@@ -1,0 +1,115 @@
+#include "pages/ResultsPage.h"
+
+#include <QLocale>
+
+#include "gauge/JobState.h"
+#include "pages/AvailableWiresPage.h"
+#include "pages/Slots.h"
+#include "platform/App.h"
+#include "platform/MessageBox.h"
+#include "platform/PrintReport.h"
+#include "platform/Twips.h"
+
+using namespace forms;
+
+namespace {
+
+// The buttons, the progress bar and the count stand in a fixed band at the top; the report box
+// fills the window below it.
+constexpr int kBandHeight = 3255;
+
+}  // namespace
+
+ResultsPage::ResultsPage() : Page(QStringLiteral("Equivalent wire combinations"), 7425, 4080) {
+    backButton = place<CommandButton>(this, QStringLiteral("backButton"), 1958, 720, 1095, 375);
+    backButton->setText(QStringLiteral("< &Back"));
+    nextButton = place<CommandButton>(this, QStringLiteral("nextButton"), 3158, 720, 1095, 375);
+    nextButton->setText(QStringLiteral("&Next >"));
+    nextButton->setEnabled(false);
+    finishButton = place<CommandButton>(this, QStringLiteral("finishButton"), 4358, 720, 1095, 375);
+    finishButton->setText(QStringLiteral("&Finish"));
+    printButton = place<CommandButton>(this, QStringLiteral("printButton"), 3158, 1320, 1095, 375);
+    printButton->setText(QStringLiteral("print"));
+
+    progressBar = place<ProgressBar>(this, QStringLiteral("progressBar"), 1358, 1800, 4695, 255);
+    countLabel = place<Label>(this, QStringLiteral("countLabel"), 2018, 2400, 1095, 255);
+    countLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    foundLabel = place<Label>(this, QStringLiteral("foundLabel"), 3293, 2400, 2055, 255);
+    foundLabel->setText(QStringLiteral("Wire combinations found"));
+    foundLabel->setVisible(false);
+
+    reportBox = place<ReportBox>(this, QStringLiteral("reportBox"), 0, kBandHeight, 7425,
+                                 4080 - kBandHeight);
+    printerDialog = std::make_unique<QtPrinterDialog>(this);
+    setSizable();
+
+    forms::setTabOrder({backButton, nextButton, finishButton, printButton, reportBox});
+    connect(printButton, &QPushButton::clicked, this, &ResultsPage::print);
+    connect(backButton, &QPushButton::clicked, this, &ResultsPage::back);
+    connect(finishButton, &QPushButton::clicked, this, &ResultsPage::finish);
+}
+
+void ResultsPage::loadEvent() {
+    progressBar->setMinimum(0);
+    progressBar->setMaximum(29);
+    // On the screen before the search keeps the event loop busy.
+    showPage();
+    paintNow();
+    tellWhySearchStopped(searchAndReport(jobState(), *this));
+}
+
+void ResultsPage::tellWhySearchStopped(SearchEnd end) {
+    switch (end) {
+        case SearchEnd::Complete:
+            return;
+        case SearchEnd::TableFull:
+            showMessage(
+                QStringLiteral("More than 10001 combinations exist. The list shows the first "
+                               "10001 of them.\nTick fewer or thicker sizes to see them all."),
+                kWarningOk);
+            return;
+        case SearchEnd::CountLimit:
+            showMessage(
+                QStringLiteral("The search stopped early: one size would need more than 32767 "
+                               "wires.\nThe list shows the combinations found until then."),
+                kWarningOk);
+            return;
+    }
+}
+
+void ResultsPage::setCountCaption(const std::string& caption) {
+    countLabel->setText(QString::fromStdString(caption));
+}
+
+std::string ResultsPage::decimalSeparator() const {
+    return locale().decimalPoint().toStdString();
+}
+
+void ResultsPage::resizeEvent(QResizeEvent* event) {
+    Page::resizeEvent(event);
+    layoutReportBox();
+}
+
+void ResultsPage::layoutReportBox() {
+    const int height = innerHeightTwips();
+    if (height < kBandHeight) {
+        return;  // minimized or squeezed: keep the layout as it was
+    }
+    reportBox->setGeometry(twipsRect(0, kBandHeight, innerWidthTwips(), height - kBandHeight));
+}
+
+void ResultsPage::print() {
+    printReport(*reportBox, *printerDialog);
+}
+
+void ResultsPage::back() {
+    clearSearchTables(jobState());
+    reportBox->setText(QString());
+    unload();
+    availableWiresSlot().get().showPage();
+}
+
+void ResultsPage::finish() {
+    unload();
+    endProgram();
+}

@@ -1,5 +1,0 @@
-#pragma once
-
-// The program's entry hands control to startUp once: it puts up the splash and returns; from
-// then on everything happens in the pages' event handlers.
-void startUp();
