@@ -2,13 +2,22 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include "app/CommandLine.h"
+#include "app/DesktopIntegration.h"
 #include "pages/Wizard.h"
 #include "platform/App.h"
 #include "platform/PageSlot.h"
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto status = answerCommandLine(arguments)) {
+        return *status;
+    }
+
     QApplication application(argc, argv);
     forms::setUpApplication(application);
+    integrateWithDesktop();
     startWizard();
     const int status = QApplication::exec();
     // Pages still loaded when the run ends go before the application object does.

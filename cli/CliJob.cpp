@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "WirnakInfo.h"
 #include "gauge/JobState.h"
 #include "gauge/Numeric.h"
 #include "search/CombinationSearch.h"
@@ -25,6 +26,7 @@ const char* const kUsage =
     "  --available  the sizes at hand, each with the weight in stock in kg; the stock check is\n"
     "               on only when --weight is given and every size has a weight\n"
     "  --rtf        print the report as the report box receives it\n"
+    "  --version    print the version and exit\n"
     "GAUGE is the size as in its label: 8 ... 13, 13.5, 14, ... 22.5, 23, 24, 25, 26.\n"
     "Exit status: 0 search finished, 2 bad input, 3 search stopped early.\n";
 
@@ -38,6 +40,7 @@ struct Options {
     std::optional<std::string> round, rect, weight, available;
     bool rtf = false;
     bool help = false;
+    bool version = false;
 };
 
 std::vector<std::string> splitList(const std::string& text) {
@@ -69,6 +72,8 @@ Options parseOptions(const std::vector<std::string>& args) {
         }
         if (name == "--help" || name == "-h") {
             options.help = true;
+        } else if (name == "--version" && !inlineValue) {
+            options.version = true;
         } else if (name == "--rtf" && !inlineValue) {
             options.rtf = true;
         } else if (const auto option = valued.find(name); option != valued.end()) {
@@ -243,6 +248,10 @@ Outcome run(const std::vector<std::string>& args) {
         const Options options = parseOptions(args);
         if (options.help) {
             outcome.out = kUsage;
+            return outcome;
+        }
+        if (options.version) {
+            outcome.out = std::string("wirnak-cli ") + wirnak::kVersion + "\n";
             return outcome;
         }
         setUpJob(*job, options);

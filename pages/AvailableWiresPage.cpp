@@ -49,6 +49,17 @@ int checkWidth(GaugeIndex index) {
     return std::min(fitting, column.textLeft - column.checkLeft - 15);
 }
 
+// What a screen reader says for each box: a weight box has no caption of its own.
+void nameForScreenReaders(AvailableWiresPage& page) {
+    page.note->setAccessibleName(QStringLiteral("Note"));
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+        const QString gauge = QString::fromStdString(gaugeLabel(i));
+        page.gaugeCheck(i)->setAccessibleName(gauge);
+        page.stockBox(i)->setAccessibleName(gauge + QStringLiteral(", stock in kg"));
+        page.stockUnit(i)->setBuddy(page.stockBox(i));
+    }
+}
+
 }  // namespace
 
 AvailableWiresPage::AvailableWiresPage() : Page(QStringLiteral("Available wires"), 7245, 7605) {
@@ -86,6 +97,7 @@ AvailableWiresPage::AvailableWiresPage() : Page(QStringLiteral("Available wires"
     connect(backButton, &QPushButton::clicked, this, &AvailableWiresPage::back);
     connect(nextButton, &QPushButton::clicked, this, &AvailableWiresPage::next);
     connect(cancelButton, &QPushButton::clicked, this, &AvailableWiresPage::cancel);
+    nameForScreenReaders(*this);
 }
 
 void AvailableWiresPage::placeGaugeRow(GaugeIndex i) {

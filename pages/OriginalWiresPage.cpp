@@ -44,6 +44,28 @@ QString notEnteredMessage(OriginalWiresPage::RectangularField field) {
     return QStringLiteral("you have not entered value of ") + QLatin1String(kFieldWords[field]);
 }
 
+// What a screen reader says for each box: the captions on the page name a box only by where they
+// stand, and a gauge row's box has no caption of its own.
+void nameForScreenReaders(OriginalWiresPage& page) {
+    using Page = OriginalWiresPage;
+    page.rectangularBox(Page::kWidth)->setAccessibleName(QStringLiteral("Width of wire in mm"));
+    page.widthLabel->setBuddy(page.rectangularBox(Page::kWidth));
+    page.rectangularBox(Page::kThickness)
+        ->setAccessibleName(QStringLiteral("Thickness of wire in mm"));
+    page.thicknessLabel->setBuddy(page.rectangularBox(Page::kThickness));
+    page.rectangularBox(Page::kParallelWires)
+        ->setAccessibleName(QStringLiteral("Number of parallel wires"));
+    page.parallelWiresLabel->setBuddy(page.rectangularBox(Page::kParallelWires));
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+        const QString gauge = QString::fromStdString(gaugeLabel(i));
+        page.gaugeCheck(i)->setAccessibleName(gauge);
+        page.countBox(i)->setAccessibleName(gauge + QStringLiteral(", number of wires"));
+        page.countUnit(i)->setBuddy(page.countBox(i));
+    }
+    page.weightBox->setAccessibleName(QStringLiteral("Total weight of wires in kg"));
+    page.weightLabel->setBuddy(page.weightBox);
+}
+
 }  // namespace
 
 OriginalWiresPage::OriginalWiresPage() : Page(QStringLiteral("Original Wires"), 7245, 7605) {
@@ -55,6 +77,7 @@ OriginalWiresPage::OriginalWiresPage() : Page(QStringLiteral("Original Wires"), 
     placeWeightAndButtons();
     connectEvents();
     setTabOrder();
+    nameForScreenReaders(*this);
 }
 
 void OriginalWiresPage::placeSectionChoice() {

@@ -1,6 +1,7 @@
 #include "pages/ResultsPage.h"
 
 #include <QLocale>
+#include <QProgressBar>
 
 #include "gauge/JobState.h"
 #include "pages/AvailableWiresPage.h"
@@ -17,6 +18,14 @@ namespace {
 // The buttons, the progress bar and the count stand in a fixed band at the top; the report box
 // fills the window below it.
 constexpr int kBandHeight = 3255;
+
+// What a screen reader says for the controls that show no caption of their own.
+void nameForScreenReaders(ResultsPage& page) {
+    page.progressBar->findChild<QProgressBar*>()->setAccessibleName(
+        QStringLiteral("Search progress"));
+    page.countLabel->setAccessibleName(QStringLiteral("Number of wire combinations found"));
+    page.reportBox->setAccessibleName(QStringLiteral("Equivalent wire combinations"));
+}
 
 }  // namespace
 
@@ -47,6 +56,7 @@ ResultsPage::ResultsPage() : Page(QStringLiteral("Equivalent wire combinations")
     connect(printButton, &QPushButton::clicked, this, &ResultsPage::print);
     connect(backButton, &QPushButton::clicked, this, &ResultsPage::back);
     connect(finishButton, &QPushButton::clicked, this, &ResultsPage::finish);
+    nameForScreenReaders(*this);
 }
 
 void ResultsPage::loadEvent() {
@@ -79,6 +89,9 @@ void ResultsPage::tellWhySearchStopped(SearchEnd end) {
 
 void ResultsPage::setCountCaption(const std::string& caption) {
     countLabel->setText(QString::fromStdString(caption));
+    // The count alone would be read as a bare number.
+    countLabel->setAccessibleName(QString::fromStdString(caption) +
+                                  QStringLiteral(" wire combinations found"));
 }
 
 std::string ResultsPage::decimalSeparator() const {

@@ -19,8 +19,7 @@ EndHandler& endHandler() {
 
 void setUpApplication(QApplication& application) {
     QApplication::setApplicationName(App::title());
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(App::major()).arg(App::minor()).arg(App::revision()));
+    QApplication::setApplicationVersion(App::version());
     // The pages are laid out in fixed twips for an 8 pt dialog font; a larger font would clip
     // the captions.
     QFont font(QStringLiteral("Arial"));

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "WirnakInfo.h"
+
 class QApplication;
 
 // The application object: the program's title and version, and the end of the run.
@@ -10,9 +12,10 @@ namespace forms {
 
 struct App {
     static QString title() { return QStringLiteral("Wirnak"); }
-    static int major() { return 1; }
-    static int minor() { return 0; }
-    static int revision() { return 0; }
+    static int major() { return wirnak::kVersionMajor; }
+    static int minor() { return wirnak::kVersionMinor; }
+    static int revision() { return wirnak::kVersionPatch; }
+    static QString version() { return QString::fromLatin1(wirnak::kVersion); }
 };
 
 // Names the application after App and gives it the small sans-serif font the layouts are drawn
