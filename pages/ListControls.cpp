@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QShortcut>
+#include <QToolTip>
 
 #include "pages/ResultsPage.h"
 #include "platform/MessageBox.h"
@@ -53,9 +55,12 @@ QString stoppedEarlyText(SearchEnd end) {
     return {};
 }
 
-void setLabelText(Label* label, const QString& text) {
+// A note that is there only while it has something to say, so a screen reader meets no empty
+// label.
+void setNote(Label* label, const QString& text) {
     label->setText(text);
-    label->setAccessibleName(QString(text).replace('\n', ' '));
+    label->setAccessibleName(text);
+    label->setVisible(!text.isEmpty());
 }
 
 }  // namespace
@@ -70,7 +75,8 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
         place<CheckBox>(&page, QStringLiteral("coveredOnlyCheck"), 120, 1357, 2978, 300);
     coveredOnlyCheck->setText(QStringLiteral("Only what the &stock covers"));
     coveredOnlyCheck->setAccessibleName(QStringLiteral("Only what the stock covers"));
-    orderLabel = place<Label>(&page, QStringLiteral("orderLabel"), 4313, 1380, 720, 255);
+    orderLabel = place<Label>(&page, QStringLiteral("orderLabel"), 4313, 1342, 720, 330);
+    orderLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     orderLabel->setText(QStringLiteral("&Order:"));
     orderChoice = place<QComboBox>(&page, QStringLiteral("orderChoice"), 5063, 1342, 2242, 330);
     orderChoice->addItems({QStringLiteral("as found"), QStringLiteral("fewest wires"),
@@ -80,6 +86,8 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
 
     // Beside the count line, and below it down to the report box.
     shownLabel = place<Label>(&page, QStringLiteral("shownLabel"), 5600, 2400, 1765, 255);
+    setNote(stoppedEarlyLabel, {});
+    setNote(shownLabel, {});
     jobLabel = place<Label>(&page, QStringLiteral("jobLabel"), 120, 2700, 7185, 540);
 
     saveDialog = std::make_unique<QtSaveFileDialog>(&page);
@@ -92,6 +100,7 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     connect(save, &QShortcut::activated, this, &ListControls::saveList);
     auto* print = new QShortcut(QKeySequence::Print, &page);
     connect(print, &QShortcut::activated, page.printButton, &QPushButton::click);
+    page.installEventFilter(this);
     page.reportBox->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(page.reportBox, &QWidget::customContextMenuRequested, this,
             &ListControls::showContextMenu);
@@ -105,7 +114,7 @@ void ListControls::takeResults(const JobState& job, SearchEnd end,
     // Two lines: what was matched, then what "*" means.
     jobLabel->setText(jobText().replace(QStringLiteral(" · "), QStringLiteral("\n")));
     jobLabel->setAccessibleName(jobText());
-    setLabelText(stoppedEarlyLabel, stoppedEarlyText(end));
+    setNote(stoppedEarlyLabel, stoppedEarlyText(end));
 
     if (!stockCheckOn(job)) {
         coveredOnlyCheck->setEnabled(false);
@@ -116,6 +125,19 @@ void ListControls::takeResults(const JobState& job, SearchEnd end,
     }
 }
 
+bool ListControls::eventFilter(QObject* watched, QEvent* event) {
+    // A disabled control passes the mouse on to the page, and with it the request for a tip;
+    // the disabled filter must still say why it is disabled.
+    if (watched == &page_ && event->type() == QEvent::ToolTip && !coveredOnlyCheck->isEnabled()) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (coveredOnlyCheck->geometry().contains(help->pos())) {
+            QToolTip::showText(help->globalPos(), coveredOnlyCheck->toolTip(), coveredOnlyCheck);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 ListChoice ListControls::choice() const {
     const int index = orderChoice->currentIndex();
     return {index >= 0 ? kOrders[index] : ResultOrder::AsFound, coveredOnlyCheck->isChecked()};
@@ -124,7 +146,7 @@ ListChoice ListControls::choice() const {
 void ListControls::showChosenList() {
     shown_ = shownResults(found_, choice());
     const bool hidden = shown_.size() < found_.size();
-    setLabelText(shownLabel, hidden ? QStringLiteral("(%1 shown)").arg(shown_.size()) : QString());
+    setNote(shownLabel, hidden ? QStringLiteral("(%1 shown)").arg(shown_.size()) : QString());
     if (found_.empty())
         return;  // the box keeps saying that nothing was found
     page_.reportBox->setRtf(shown_.empty() ? std::string("{}") : listRtf(shown_));

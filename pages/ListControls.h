@@ -46,6 +46,9 @@ public:
     // suffix or the chosen filter says so.
     void saveList();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     ListChoice choice() const;
     void showChosenList();
