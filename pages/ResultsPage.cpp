@@ -57,6 +57,7 @@ ResultsPage::ResultsPage() : Page(QStringLiteral("Equivalent wire combinations")
     connect(backButton, &QPushButton::clicked, this, &ResultsPage::back);
     connect(finishButton, &QPushButton::clicked, this, &ResultsPage::finish);
     nameForScreenReaders(*this);
+    listControls = new ListControls(*this);
 }
 
 void ResultsPage::loadEvent() {
@@ -65,7 +66,9 @@ void ResultsPage::loadEvent() {
     // On the screen before the search keeps the event loop busy.
     showPage();
     paintNow();
-    tellWhySearchStopped(searchAndReport(jobState(), *this));
+    const SearchEnd end = searchAndReport(jobState(), *this);
+    listControls->takeResults(jobState(), end, decimalSeparator());
+    tellWhySearchStopped(end);
 }
 
 void ResultsPage::tellWhySearchStopped(SearchEnd end) {
@@ -112,7 +115,7 @@ void ResultsPage::layoutReportBox() {
 }
 
 void ResultsPage::print() {
-    printReport(*reportBox, *printerDialog);
+    printReport(*reportBox, *printerDialog, listControls->jobText());
 }
 
 void ResultsPage::back() {

@@ -1,11 +1,35 @@
 #include "platform/PrintReport.h"
 
 #include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 
 #include "platform/PrinterDialog.h"
 #include "platform/ReportBox.h"
 
-void printReport(ReportBox& box, PrinterDialog& dialog) {
+namespace {
+
+// The header in bold and a blank line, then the lines printed, in the box's font. The box itself
+// is left as it is.
+void printBelowHeader(const ReportBox& box, QPrinter& printer, const QString& header,
+                      bool selectionOnly) {
+    QTextDocument page;
+    page.setDefaultFont(box.document()->defaultFont());
+    QTextCursor cursor(&page);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertText(header, bold);
+    cursor.insertBlock();
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.insertFragment(selectionOnly ? box.textCursor().selection()
+                                        : QTextDocumentFragment(box.document()));
+    page.print(&printer);
+}
+
+}  // namespace
+
+void printReport(ReportBox& box, PrinterDialog& dialog, const QString& header) {
     int flags = PrinterDialog::ReturnPrinter + PrinterDialog::NoPageRange;
     if (box.selectionLength() != 0)
         flags += PrinterDialog::OpenOnSelection;
@@ -18,7 +42,9 @@ void printReport(ReportBox& box, PrinterDialog& dialog) {
     // all, which the selection must not narrow.
     const bool switchedToAll =
         box.selectionLength() != 0 && printer->printRange() != QPrinter::Selection;
-    if (switchedToAll) {
+    if (!header.isEmpty()) {
+        printBelowHeader(box, *printer, header, box.selectionLength() != 0 && !switchedToAll);
+    } else if (switchedToAll) {
         box.print(printer);
     } else {
         box.printSelectionOrAll(*printer);

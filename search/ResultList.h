@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "gauge/JobState.h"
+
+// The recorded results as the shop looks at them: which can be wound from the shelf, which
+// needs the fewest wires, which comes closest to the original. Nothing here changes the job or
+// the report; it reads the result table after the search.
+
+// One recorded result.
+struct FoundResult {
+    std::string combination;  // its entries, stars included: "12 SWG X 1*, 13.5 SWG X 2"
+    std::string line;         // as the report writes it: combination, ",", six blanks, area
+    float totalArea = 0;      // mm²
+    long wires = 0;           // wires in parallel, all sizes together
+    // Labels of the sizes whose stock is too light for their share ("14 SWG"), thickest first.
+    std::vector<std::string> shortStock;
+    // |total − target| in mm², in double precision.
+    double distance = 0;
+    // (total − target) / target × 100, in double precision. None for a target of 0, against
+    // which no share can be measured.
+    std::optional<double> deviationPercent;
+
+    bool coveredByStock() const { return shortStock.empty(); }
+};
+
+enum class ResultOrder {
+    AsFound,            // the order of the search, which the report keeps
+    FewestWires,        // fewest wires in parallel first
+    ClosestToOriginal,  // smallest |total − target| first
+};
+
+// Which of the results are shown, and in which order. Ties keep the order found.
+struct ListChoice {
+    ResultOrder order = ResultOrder::AsFound;
+    bool coveredOnly = false;  // only the results without "*"
+};
+
+// Every recorded result, in the order found, its areas with the given decimal separator.
+std::vector<FoundResult> foundResults(const JobState& job, std::string_view decimalSeparator = ".");
+
+// The results the choice shows, in the order it asks for.
+std::vector<FoundResult> shownResults(std::vector<FoundResult> found, const ListChoice& choice);
+
+// Whether the search marked short stock; when it did not, no result carries "*".
+bool stockCheckOn(const JobState& job);
+
+// What was matched and what "*" means, in the report's number format: "Original 12.94619 mm²,
+// accepted 12.88146 to 13.01092 mm² · * = stock too light for its share of 2 kg", or "… · stock
+// check off". UTF-8.
+std::string jobLine(const JobState& job, std::string_view decimalSeparator = ".");

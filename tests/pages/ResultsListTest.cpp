@@ -1,0 +1,310 @@
+#include <QDir>
+#include <QFile>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
+#include <memory>
+
+#include "pages/ResultsPage.h"
+#include "pages/Slots.h"
+#include "platform/PdfPrinterDialog.h"
+#include "platform/ScriptedSaveFileDialog.h"
+#include "tests/support/PageTestRun.h"
+#include "tests/support/PdfText.h"
+
+using namespace forms;
+
+namespace {
+
+constexpr GaugeIndex k14Swg = 7, k17Swg = 13, k17HalfSwg = 14;
+
+// One 8 SWG wire of a 2 kg winding from 14, 17 and 17.5 SWG, with 5, 0.5 and 5 kg in stock: the
+// search finds, in this order, 9 wires (17 SWG short), 5 wires and 4 wires, the last nearest.
+const QString kReport = QStringLiteral(
+    "{17 SWG X 3*, 17.5 SWG X 6,      12.97529\\par "
+    "14 SWG X 3, 17 SWG X 2,      12.90506\\par "
+    "14 SWG X 4,      12.97171\\par }");
+const QString kNine = QStringLiteral("17 SWG X 3*, 17.5 SWG X 6,      12.97529");
+const QString kFive = QStringLiteral("14 SWG X 3, 17 SWG X 2,      12.90506");
+const QString kFour = QStringLiteral("14 SWG X 4,      12.97171");
+const QString kJob = QStringLiteral(
+    "Original 12.94619 mm², accepted 12.88146 to 13.01092 mm² · * = stock too light for its "
+    "share of 2 kg");
+
+const QString kTextFilter = QStringLiteral("Text files (*.txt)");
+const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
+
+void offer(JobState& job, GaugeIndex gauge, float stock) {
+    job.availArea[gauge] = static_cast<float>(gaugeArea(gauge));
+    job.availWeight[gauge] = stock;
+}
+
+// The job as the two data pages leave it when Next is pressed.
+void prepareJob(short noWeightCheck = 0) {
+    JobState& job = jobState();
+    job.origGaugeArea[0] = static_cast<float>(gaugeArea(0));
+    job.origWireCount[0] = 1;
+    job.origArea = circularArea(job);
+    job.origWeight = 2;
+    job.noWeightCheck = noWeightCheck;
+    offer(job, k14Swg, 5);
+    offer(job, k17Swg, 0.5f);
+    offer(job, k17HalfSwg, 5);
+    setAreaWindow(job);
+}
+
+QStringList boxLines(const ResultsPage& page) {
+    return page.reportBox->toPlainText().split('\n');
+}
+
+QStringList simplified(QStringList lines) {
+    for (QString& line : lines) line = line.simplified();
+    return lines;
+}
+
+QString fileText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "<missing>";
+}
+
+// The names in the page's access keys: "&Back" gives B.
+QStringList accessKeys(const QWidget& page) {
+    QStringList keys;
+    for (const QWidget* widget : page.findChildren<QWidget*>()) {
+        const QString text = widget->property("text").toString();
+        const auto amp = text.indexOf('&');
+        if (amp >= 0 && amp + 1 < text.size())
+            keys << text.mid(amp + 1, 1).toUpper();
+    }
+    return keys;
+}
+
+}  // namespace
+
+// The job line, the in-stock filter, the orderings, and printing and saving what is shown.
+class ResultsListTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PageTestRun> run_;
+    QTemporaryDir dir_;
+
+    ResultsPage& loadResults() {
+        ResultsPage& page = resultsSlot().get();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(&page)); }();
+        return page;
+    }
+
+    ScriptedSaveFileDialog& scriptedSaveDialog(ResultsPage& page) {
+        auto dialog = std::make_unique<ScriptedSaveFileDialog>();
+        auto& scripted = *dialog;
+        page.listControls->saveDialog = std::move(dialog);
+        return scripted;
+    }
+
+    // Ctrl+S, answered with the file typed and the filter chosen.
+    void saveAs(ResultsPage& page, const QString& name, const QString& filter = {}) {
+        auto& dialog = scriptedSaveDialog(page);
+        dialog.typeFile(dir_.filePath(name), filter);
+        QTest::keyClick(focused(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialog.timesShown(), 1);
+        QCOMPARE(dialog.failures(), QStringList());
+    }
+
+private slots:
+    void init() { run_ = std::make_unique<PageTestRun>(); }
+    void cleanup() {
+        const QString broken = endRun(run_);
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
+    }
+
+    void theJobIsStatedAndTheChoiceOrdersAndFiltersTheBox() {
+        prepareJob();
+        ResultsPage& page = loadResults();
+        ListControls& list = *page.listControls;
+        QCOMPARE(list.jobLabel->text(), QString(kJob).replace(" · ", "\n"));
+        QCOMPARE(list.jobLabel->accessibleName(), kJob);
+        QCOMPARE(page.reportBox->rtf(), kReport);
+        QVERIFY(list.stoppedEarlyLabel->isHidden());
+
+        pressAlt(Qt::Key_O);
+        QCOMPARE(focused(), list.orderChoice);
+        QTest::keyClick(focused(), Qt::Key_Down);
+        QCOMPARE(boxLines(page), (QStringList{kFour, kFive, kNine}));
+        QTest::keyClick(focused(), Qt::Key_Down);
+        QCOMPARE(boxLines(page), (QStringList{kFour, kNine, kFive}));
+
+        pressAlt(Qt::Key_S);  // a check box's access key clicks it a moment later
+        QTRY_VERIFY(list.coveredOnlyCheck->isChecked());
+        QCOMPARE(boxLines(page), (QStringList{kFour, kFive}));
+        QCOMPARE(list.shownLabel->text(), QStringLiteral("(2 shown)"));
+        QCOMPARE(page.countLabel->text(), QStringLiteral("3"));
+
+        pressAlt(Qt::Key_S);
+        QTRY_VERIFY(!list.coveredOnlyCheck->isChecked());
+        list.orderChoice->setFocus();
+        QTest::keyClick(focused(), Qt::Key_Home);
+        QVERIFY(list.shownLabel->isHidden());
+        QCOMPARE(page.reportBox->rtf(), kReport);
+    }
+
+    void withTheStockCheckOffTheFilterIsDisabledAndSaysWhy() {
+        prepareJob(1);
+        ResultsPage& page = loadResults();
+        ListControls& list = *page.listControls;
+        QVERIFY(list.jobLabel->text().endsWith("mm²\nstock check off"));
+        QVERIFY(!list.coveredOnlyCheck->isEnabled());
+        const QPoint onCheck = list.coveredOnlyCheck->geometry().center();
+        QHelpEvent hover(QEvent::ToolTip, onCheck, page.mapToGlobal(onCheck));
+        QApplication::sendEvent(&page, &hover);
+        QVERIFY(QToolTip::text().contains("stock check is off"));
+    }
+
+    void printingTakesTheJobLineAndTheLinesShown() {
+        prepareJob();
+        ResultsPage& page = loadResults();
+        page.listControls->orderChoice->setCurrentIndex(1);  // fewest wires
+
+        const QString all = dir_.filePath("all.pdf");
+        page.printerDialog = std::make_unique<PdfPrinterDialog>(all);
+        QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier);
+        const QStringList printed = pdfLines(all);
+        QCOMPARE(printed.mid(printed.size() - 3), simplified({kFour, kFive, kNine}));
+        QCOMPARE(printed.mid(0, printed.size() - 3).join(' '), kJob);
+
+        QCOMPARE(page.reportBox->toPlainText(), QStringList({kFour, kFive, kNine}).join('\n'));
+    }
+
+    void savingWritesTheLinesShownAsTextOrCsv() {
+        prepareJob();
+        ResultsPage& page = loadResults();
+        page.listControls->coveredOnlyCheck->click();
+
+        saveAs(page, "list.csv");
+        QCOMPARE(fileText(dir_.filePath("list.csv")),
+                 "combination,total_mm2,wires,short_stock,deviation_pct\r\n"
+                 "\"14 SWG X 3, 17 SWG X 2\",12.90506,5,,-0.3176\r\n"
+                 "14 SWG X 4,12.97171,4,,0.1971\r\n");
+        // The next save offers the same file again, as CSV.
+        auto& again = scriptedSaveDialog(page);
+        QTest::keyClick(focused(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(again.lastSuggestedPath(), dir_.filePath("list.csv"));
+        QCOMPARE(again.lastSelectedFilter(), kCsvFilter);
+        QCOMPARE(again.lastFilters(), (QStringList{kTextFilter, kCsvFilter}));
+
+        saveAs(page, "plain", kTextFilter);
+        QCOMPARE(fileText(dir_.filePath("plain.txt")), kFive + "\n" + kFour + "\n");
+        saveAs(page, "typed.csv", kTextFilter);  // the suffix typed decides
+        QVERIFY(fileText(dir_.filePath("typed.csv")).startsWith("combination,"));
+        saveAs(page, "sheet.dat", kCsvFilter);  // else the filter chosen
+        QVERIFY(fileText(dir_.filePath("sheet.dat")).startsWith("combination,"));
+
+        // The report box's own menu saves too.
+        auto& fromMenu = scriptedSaveDialog(page);
+        fromMenu.typeFile(dir_.filePath("menu.txt"));
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            for (QAction* action : menu->actions()) {
+                if (action->text() == QStringLiteral("&Save list as...")) {
+                    menu->setActiveAction(action);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                    return;
+                }
+            }
+            menu->close();
+        });
+        emit page.reportBox->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(fromMenu.timesShown(), 1);
+        QCOMPARE(fileText(dir_.filePath("menu.txt")), kFive + "\n" + kFour + "\n");
+    }
+
+    void aFileThatCannotBeWrittenIsSaidAndNothingIsLeftBehind() {
+        prepareJob();
+        ResultsPage& page = loadResults();
+        QVERIFY(QDir(dir_.path()).mkdir("taken.txt"));
+        const QStringList before = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+        QStringList prompts;
+        const MessageBoxHandler script = setMessageBoxHandler([&](const MessageBoxCall& call) {
+            prompts << call.prompt;
+            return MessageAnswer::Ok;
+        });
+        saveAs(page, "taken.txt");
+        saveAs(page, "missing/list.txt");
+        setMessageBoxHandler(script);
+
+        QCOMPARE(prompts.size(), 2);
+        QVERIFY2(
+            prompts[0].startsWith("The list could not be saved as\n" +
+                                  QDir::toNativeSeparators(dir_.filePath("taken.txt")) + "\n\n"),
+            qPrintable(prompts[0]));
+        QVERIFY(prompts[1].contains("missing"));
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+        QVERIFY(QDir(dir_.filePath("taken.txt")).isEmpty());
+    }
+
+    void aFullTableSaysTheOrderCoversTheFirst10001() {
+        JobState& job = jobState();
+        job.origArea = static_cast<float>(gaugeArea(0));
+        job.noWeightCheck = 1;
+        for (GaugeIndex i = 0; i < kGaugeCount; ++i) offer(job, i, 0);
+        setAreaWindow(job);
+        // Why the search stopped is told in a message box of its own.
+        const MessageBoxHandler script =
+            setMessageBoxHandler([](const MessageBoxCall&) { return MessageAnswer::Ok; });
+        ResultsPage& page = loadResults();
+        setMessageBoxHandler(script);
+
+        QCOMPARE(page.listControls->stoppedEarlyLabel->text(),
+                 QStringLiteral("The search stopped early: the list and its order cover the first "
+                                "10001 found."));
+        page.listControls->orderChoice->setCurrentIndex(2);
+        QCOMPARE(page.reportBox->document()->blockCount(), 10001);
+        QCOMPARE(page.countLabel->text(), QStringLiteral("10001"));
+    }
+
+    void theNewControlsAreReachableNamedAndFit() {
+        prepareJob();
+        ResultsPage& page = loadResults();
+        ListControls& list = *page.listControls;
+
+        page.finishButton->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 4; ++i) {
+            pressTab();
+            visited << focusedName();
+        }
+        QCOMPARE(visited,
+                 (QStringList{"coveredOnlyCheck", "printButton", "orderChoice", "reportBox"}));
+
+        QStringList keys = accessKeys(page);
+        keys.removeDuplicates();
+        QCOMPARE(keys.size(), accessKeys(page).size());
+        QCOMPARE(list.orderLabel->buddy(), list.orderChoice);
+        QCOMPARE(list.coveredOnlyCheck->accessibleName(),
+                 QStringLiteral("Only what the stock covers"));
+        QVERIFY(!list.orderChoice->accessibleName().isEmpty());
+
+        for (QWidget* control :
+             {static_cast<QWidget*>(list.coveredOnlyCheck), static_cast<QWidget*>(list.orderChoice),
+              static_cast<QWidget*>(list.orderLabel)}) {
+            QVERIFY2(control->sizeHint().width() <= control->width(),
+                     qPrintable(control->objectName()));
+        }
+        // The longest texts the notes take.
+        list.takeResults(jobState(), SearchEnd::CountLimit, ".");
+        list.shownLabel->setText("(10001 shown)");
+        QVERIFY(list.stoppedEarlyLabel->text().startsWith("The search stopped early"));
+        for (Label* label : {list.jobLabel, list.stoppedEarlyLabel, list.shownLabel}) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(label->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(ResultsListTest)
+#include "ResultsListTest.moc"
