@@ -134,16 +134,21 @@ std::string formatGeneral(float value, std::string_view decimalSeparator) {
     if (!std::isfinite(value))
         return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
 
-    // Seven significant digits, rounded once from the float's exact value.
+    // Seven significant digits, rounded once from the float's exact value: "d.dddddde+XX".
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.6e", static_cast<double>(value));
-    std::string_view text(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
+                                       std::chars_format::scientific, 6);
+    std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
     const bool negative = text.front() == '-';
     if (negative)
         text.remove_prefix(1);
     std::string digits{text[0]};
     digits += text.substr(2, 6);
-    const int exponent = std::atoi(text.data() + text.find('e') + 1);
+    std::string_view exponentText = text.substr(text.find('e') + 1);
+    if (exponentText.front() == '+')
+        exponentText.remove_prefix(1);
+    int exponent = 0;
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     std::string out = negative ? "-" : "";
