@@ -58,8 +58,8 @@ void ResultsPage::loadEvent() {
     tellWhySearchStopped(searchAndReport(jobState(), *this));
 }
 
-void ResultsPage::tellWhySearchStopped(SearchEnd end) {
-    switch (end) {
+void ResultsPage::tellWhySearchStopped(const SearchOutcome& outcome) {
+    switch (outcome.end) {
         case SearchEnd::Complete:
             return;
         case SearchEnd::TableFull:
@@ -69,10 +69,10 @@ void ResultsPage::tellWhySearchStopped(SearchEnd end) {
                 kWarningOk);
             return;
         case SearchEnd::CountLimit:
-            showMessage(
-                QStringLiteral("The search stopped early: one size would need more than 32767 "
-                               "wires.\nThe list shows the combinations found until then."),
-                kWarningOk);
+            showMessage(QStringLiteral("The search stopped early: ") +
+                            QString::fromStdString(countLimitReason(outcome.limitingGauge)) +
+                            QStringLiteral(".\nThe list shows the combinations found until then."),
+                        kWarningOk);
             return;
     }
 }

@@ -46,5 +46,5 @@ private:
     void print();
     void back();
     void finish();
-    void tellWhySearchStopped(SearchEnd end);
+    void tellWhySearchStopped(const SearchOutcome& outcome);
 };
