@@ -212,18 +212,17 @@ void CombinationSearch::raiseProgress(GaugeIndex level) {
 
 void CombinationSearch::buildResultLine(const float& total, const GaugeIndex& level) {
     const bool weightCheck = job_.noWeightCheck != 1;
-    std::string& line = line_;
-    line.clear();
+    line_.clear();
     for (GaugeIndex v = 0; v <= level; ++v) {
         if (job_.comboText[v].empty())
             continue;
         // This size's share of the winding's weight, in proportion to its share of the area.
         const float need = static_cast<float>(job_.comboArea[v] / total) * job_.origWeight;
-        if (!line.empty())
-            line += ", ";
-        line += job_.comboText[v];
+        if (!line_.empty())
+            line_ += ", ";
+        line_ += job_.comboText[v];
         if (weightCheck && need > job_.availWeight[v])
-            line += '*';
+            line_ += '*';
     }
 }
 
