@@ -63,6 +63,7 @@ SearchOutcome CombinationSearch::run() {
     staleTexts_ = 0;
     for (const GaugeIndex gauge : levels_) textHead_[gauge] = gaugeLabel(gauge) + " X ";
     tested_ = false;
+    progress_ = view_.progressValue();
 
     if (!levels_.empty())
         walk(0, 0.0f);
@@ -206,8 +207,10 @@ void CombinationSearch::bringTextsUpTo(GaugeIndex level) {
 
 void CombinationSearch::raiseProgress(GaugeIndex level) {
     const float levelsDone = static_cast<float>(kLastGauge - level);
-    if (view_.progressValue() < levelsDone)
+    if (progress_ < levelsDone) {
         view_.setProgressValue(levelsDone);
+        progress_ = levelsDone;
+    }
 }
 
 void CombinationSearch::buildResultLine(const float& total, const GaugeIndex& level) {

@@ -74,6 +74,7 @@ private:
     std::uint32_t staleTexts_ = 0;
     std::array<std::string, kGaugeCount> textHead_;  // "10 SWG X "
     std::string line_;
+    float progress_ = 0;  // what the page's bar shows; only the search moves it meanwhile
     float lastTotal_ = 0;
     bool tested_ = false;
 };
