@@ -1,10 +1,10 @@
 #include "cli/CliJob.h"
 
-#include <cmath>
 #include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <string_view>
 
 #include "WirnakInfo.h"
 #include "gauge/JobState.h"
@@ -36,12 +36,77 @@ struct BadInput : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-struct Options {
-    std::optional<std::string> round, rect, weight, available;
-    bool rtf = false;
-    bool help = false;
-    bool version = false;
+// A value as a message shows it: quoted, and cut short when it is long, so that a mistyped
+// argument of any length gives a message of a line.
+std::string quoted(std::string_view text) {
+    constexpr std::size_t kMostShown = 60;
+    if (text.size() <= kMostShown)
+        return "'" + std::string(text) + "'";
+    std::size_t cut = kMostShown - 3;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;  // not inside a UTF-8 character
+    return "'" + std::string(text.substr(0, cut)) + "...'";
+}
+
+// The options, each given at most once. One that takes a value takes it as the next argument
+// or after "="; a switch takes none.
+struct OptionRule {
+    std::string_view name;
+    bool takesValue;
 };
+constexpr OptionRule kOptionRules[] = {
+    {"--round", true}, {"--rect", true},  {"--weight", true}, {"--available", true},
+    {"--rtf", false},  {"--help", false}, {"-h", false},      {"--version", false},
+};
+
+class GivenOptions {
+public:
+    bool has(std::string_view name) const { return given_.find(name) != given_.end(); }
+    std::optional<std::string> value(std::string_view name) const {
+        const auto found = given_.find(name);
+        return found == given_.end() ? std::nullopt : std::optional(found->second);
+    }
+    void add(std::string_view name, std::string value) {
+        if (!given_.emplace(name, std::move(value)).second)
+            throw BadInput(std::string(name) + " is given twice");
+    }
+
+private:
+    std::map<std::string, std::string, std::less<>> given_;
+};
+
+const OptionRule* ruleFor(std::string_view name) {
+    for (const OptionRule& rule : kOptionRules) {
+        if (rule.name == name)
+            return &rule;
+    }
+    return nullptr;
+}
+
+GivenOptions parseOptions(const std::vector<std::string>& args) {
+    GivenOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        const auto eq = arg.starts_with("--") ? arg.find('=') : std::string_view::npos;
+        const std::string_view name = arg.substr(0, eq);
+        const OptionRule* rule = ruleFor(name);
+        if (!rule)
+            throw BadInput("unknown argument " + quoted(arg));
+        std::string value;
+        if (!rule->takesValue) {
+            if (eq != std::string_view::npos)
+                throw BadInput(std::string(name) + " takes no value");
+        } else if (eq != std::string_view::npos) {
+            value = arg.substr(eq + 1);
+        } else if (i + 1 < args.size() && !args[i + 1].starts_with("--")) {
+            value = args[++i];
+        } else {
+            throw BadInput(std::string(name) + " needs a value");
+        }
+        options.add(name, std::move(value));
+    }
+    return options;
+}
 
 std::vector<std::string> splitList(const std::string& text) {
     std::vector<std::string> items;
@@ -55,51 +120,12 @@ std::vector<std::string> splitList(const std::string& text) {
     }
 }
 
-Options parseOptions(const std::vector<std::string>& args) {
-    Options options;
-    const std::map<std::string, std::optional<std::string> Options::*> valued{
-        {"--round", &Options::round},
-        {"--rect", &Options::rect},
-        {"--weight", &Options::weight},
-        {"--available", &Options::available},
-    };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::optional<std::string> inlineValue;
-        if (const auto eq = name.find('='); name.starts_with("--") && eq != std::string::npos) {
-            inlineValue = name.substr(eq + 1);
-            name.resize(eq);
-        }
-        if (name == "--help" || name == "-h") {
-            options.help = true;
-        } else if (name == "--version" && !inlineValue) {
-            options.version = true;
-        } else if (name == "--rtf" && !inlineValue) {
-            options.rtf = true;
-        } else if (const auto option = valued.find(name); option != valued.end()) {
-            auto& slot = options.*(option->second);
-            if (slot)
-                throw BadInput(name + " is given twice");
-            if (inlineValue) {
-                slot = *inlineValue;
-            } else if (i + 1 < args.size()) {
-                slot = args[++i];
-            } else {
-                throw BadInput(name + " needs a value");
-            }
-        } else {
-            throw BadInput("unknown argument '" + args[i] + "'");
-        }
-    }
-    return options;
-}
-
 GaugeIndex gaugeNamed(const std::string& number, const std::string& option) {
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
         if (gaugeNumber(i) == number)
             return i;
     }
-    throw BadInput(option + ": unknown SWG size '" + number + "'");
+    throw BadInput(option + ": unknown SWG size " + quoted(number));
 }
 
 // "GAUGE=VALUE" or "GAUGE"; each size at most once per list.
@@ -132,10 +158,10 @@ Number numberFrom(const std::string& text, const std::string& what,
                   std::optional<Number> (*convert)(std::string_view, std::string_view),
                   const char* doesNotFit = "is too large") {
     if (!numeric::isNumeric(text))
-        throw BadInput(what + ": '" + text + "' is not a number");
+        throw BadInput(what + ": " + quoted(text) + " is not a number");
     const auto value = convert(text, {});
     if (!value)
-        throw BadInput(what + ": '" + text + "' " + doesNotFit);
+        throw BadInput(what + ": " + quoted(text) + " " + doesNotFit);
     return *value;
 }
 
@@ -143,11 +169,7 @@ float singleFrom(const std::string& text, const std::string& what) {
     return numberFrom(text, what, numeric::toSingle);
 }
 
-double doubleFrom(const std::string& text, const std::string& what) {
-    return numberFrom(text, what, numeric::toDouble);
-}
-
-void setRoundTarget(JobState& job, const std::string& list) {
+double roundTarget(JobState& job, const std::string& list) {
     for (const GaugeEntry& entry : gaugeList(list, "--round")) {
         const std::string what = "--round " + gaugeNumber(entry.gauge);
         if (!entry.value)
@@ -156,19 +178,25 @@ void setRoundTarget(JobState& job, const std::string& list) {
             numberFrom(*entry.value, what, numeric::toInteger16, "is outside -32768..32767");
         job.origGaugeArea[entry.gauge] = static_cast<float>(gaugeArea(entry.gauge));
     }
-    job.origArea = circularArea(job);
+    return circularArea(job);
 }
 
-void setRectangularTarget(JobState& job, const std::string& list) {
+double rectangularTarget(const std::string& list) {
     const std::vector<std::string> parts = splitList(list);
     if (parts.size() != 3)
         throw BadInput("--rect needs WIDTH,THICKNESS,COUNT");
-    const double width = doubleFrom(parts[0], "--rect width");
-    const double thickness = doubleFrom(parts[1], "--rect thickness");
-    const double count = doubleFrom(parts[2], "--rect count");
-    job.origArea = rectangularArea(width, thickness, count);
-    if (!std::isfinite(job.origArea))
-        throw BadInput("--rect: the cross-section is too large");
+    const char* const names[] = {"--rect width", "--rect thickness", "--rect count"};
+    double sizes[3];
+    for (int k = 0; k < 3; ++k) {
+        if (!numeric::isNumeric(parts[k]))
+            throw BadInput(std::string(names[k]) + ": " + quoted(parts[k]) + " is not a number");
+        const auto size = numeric::toDouble(parts[k]);
+        // Beyond a double, as the wizard answers it: the cross-section is too large.
+        if (!size)
+            throw BadInput(kTargetTooLarge);
+        sizes[k] = *size;
+    }
+    return rectangularArea(sizes[0], sizes[1], sizes[2]);
 }
 
 // Returns whether every available size was given a stock weight.
@@ -186,53 +214,52 @@ bool setAvailable(JobState& job, const std::string& list) {
     return allWeighed;
 }
 
-void setUpJob(JobState& job, const Options& options) {
-    if (options.round && options.rect)
+void setUpJob(JobState& job, const GivenOptions& options) {
+    const auto round = options.value("--round");
+    const auto rect = options.value("--rect");
+    const auto available = options.value("--available");
+    const auto weight = options.value("--weight");
+    if (round && rect)
         throw BadInput("give either --round or --rect, not both");
-    if (!options.round && !options.rect)
+    if (!round && !rect)
         throw BadInput("--round or --rect is missing");
-    if (!options.available)
+    if (!available)
         throw BadInput("--available is missing");
 
-    if (options.round) {
-        setRoundTarget(job, *options.round);
-    } else {
-        setRectangularTarget(job, *options.rect);
-    }
-    if (options.weight)
-        job.origWeight = singleFrom(*options.weight, "--weight");
-    const bool allWeighed = setAvailable(job, *options.available);
+    const double target = round ? roundTarget(job, *round) : rectangularTarget(*rect);
+    if (!areaWindowFits(target))
+        throw BadInput(kTargetTooLarge);
+    job.origArea = target;
+    if (weight)
+        job.origWeight = singleFrom(*weight, "--weight");
+    const bool allWeighed = setAvailable(job, *available);
     // As in the wizard: without a weight for the winding or for a size, the check is off.
-    if (!options.weight || !allWeighed)
+    if (!weight || !allWeighed)
         job.noWeightCheck = 1;
     setAreaWindow(job);
 }
 
+// The command line shows no progress and no pointer, and prints the report itself.
 class CliView : public ResultsView {
 public:
     float progressValue() const override { return progress_; }
     void setProgressValue(float value) override { progress_ = value; }
     void setMousePointer(MousePointer) override {}
-    void setReportRtf(const std::string& rtf) override { rtf_ = rtf; }
-    void setCountCaption(const std::string& caption) override { count_ = caption; }
+    void setReportRtf(const std::string&) override {}
+    void setCountCaption(const std::string&) override {}
     void showCountLabel() override {}
-
-    const std::string& rtf() const { return rtf_; }
-    const std::string& count() const { return count_; }
 
 private:
     float progress_ = 0;
-    std::string rtf_;
-    std::string count_;
 };
 
-std::string stopReason(SearchEnd end) {
-    switch (end) {
+std::string stopReason(const SearchOutcome& outcome) {
+    switch (outcome.end) {
         case SearchEnd::TableFull:
             return "search stopped early: more than 10001 combinations exist; the list shows the "
                    "first 10001 (tick fewer or thicker sizes)\n";
         case SearchEnd::CountLimit:
-            return "search stopped early: one size would need more than 32767 wires\n";
+            return "search stopped early: " + countLimitReason(outcome.limitingGauge) + "\n";
         case SearchEnd::Complete:
             break;
     }
@@ -245,31 +272,28 @@ Outcome run(const std::vector<std::string>& args) {
     Outcome outcome;
     auto job = std::make_unique<JobState>();
     try {
-        const Options options = parseOptions(args);
-        if (options.help) {
+        const GivenOptions options = parseOptions(args);
+        if (options.has("--help") || options.has("-h")) {
             outcome.out = kUsage;
             return outcome;
         }
-        if (options.version) {
+        if (options.has("--version")) {
             outcome.out = std::string("wirnak-cli ") + wirnak::kVersion + "\n";
             return outcome;
         }
         setUpJob(*job, options);
 
         CliView view;
-        const SearchEnd end = searchAndReport(*job, view);
-        if (options.rtf) {
-            outcome.out = view.rtf() + "\n";
-        } else {
-            const auto lines = reportLines(*job);
-            if (lines.empty())
-                outcome.out = std::string(kNoMatchLine) + "\n";
-            for (const std::string& line : lines) outcome.out += line + "\n";
-        }
-        outcome.out += view.count() + " Wire combinations found\n";
-        if (end != SearchEnd::Complete) {
+        const SearchOutcome searched = CombinationSearch(*job, view).run();
+        ReportText report =
+            reportText(*job, ".", options.has("--rtf") ? ReportFormat::Rtf : ReportFormat::Plain);
+        outcome.out = std::move(report.text);
+        if (options.has("--rtf"))
+            outcome.out += "\n";
+        outcome.out += std::to_string(report.written) + " Wire combinations found\n";
+        if (searched.end != SearchEnd::Complete) {
             outcome.status = kStoppedEarly;
-            outcome.err = "wirnak-cli: " + stopReason(end);
+            outcome.err = "wirnak-cli: " + stopReason(searched);
         }
     } catch (const BadInput& error) {
         outcome =

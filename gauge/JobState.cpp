@@ -1,5 +1,27 @@
 #include "gauge/JobState.h"
 
+#include <cmath>
+
+const char* const kTargetTooLarge =
+    "The width, thickness and number of wires give a cross-section too large to work with. "
+    "Please check them.";
+
+namespace {
+
+struct AreaWindow {
+    float low;
+    float high;
+};
+
+// Target ± 0.5 %, worked out in double and only then narrowed.
+AreaWindow windowAround(double target) {
+    constexpr double kTolerance = 0.005;
+    return {static_cast<float>(target - target * kTolerance),
+            static_cast<float>(target + target * kTolerance)};
+}
+
+}  // namespace
+
 JobState& jobState() {
     static JobState* const job = new JobState();  // lives for the whole run
     return *job;
@@ -19,10 +41,15 @@ double rectangularArea(double width, double thickness, double count) {
 }
 
 void setAreaWindow(JobState& job) {
-    constexpr double kTolerance = 0.005;
     job.resultCount = 0;
-    job.areaLow = static_cast<float>(job.origArea - job.origArea * kTolerance);
-    job.areaHigh = static_cast<float>(job.origArea + job.origArea * kTolerance);
+    const AreaWindow window = windowAround(job.origArea);
+    job.areaLow = window.low;
+    job.areaHigh = window.high;
+}
+
+bool areaWindowFits(double target) {
+    const AreaWindow window = windowAround(target);
+    return std::isfinite(window.low) && std::isfinite(window.high);
 }
 
 void clearSearchTables(JobState& job) {

@@ -54,5 +54,10 @@ double rectangularArea(double width, double thickness, double count);
 // Next on the available-wires page: a fresh result count and the window target ± 0.5 %.
 void setAreaWindow(JobState& job);
 
+// Whether the window around a target is finite in single precision. A target beyond it is
+// refused where it is entered, with kTargetTooLarge, so that nothing infinite reaches the search.
+bool areaWindowFits(double target);
+extern const char* const kTargetTooLarge;
+
 // Back on the results page: empties the result table and the combination in progress.
 void clearSearchTables(JobState& job);

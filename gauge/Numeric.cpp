@@ -91,13 +91,33 @@ bool isNumeric(std::string_view text, std::string_view userSeparator) {
 }
 
 std::optional<short> toInteger16(std::string_view text, std::string_view userSeparator) {
-    const auto value = toFloat<double>(text, userSeparator);
-    if (!value)
+    const auto number = canonical(text, userSeparator);
+    if (!number)
         return std::nullopt;
-    const double rounded = std::nearbyint(*value);  // default rounding mode: ties to even
-    if (rounded < -32768.0 || rounded > 32767.0)
+    // Rounded once, on the decimal digits as typed: going through a double first would round
+    // twice and move long numbers near .5 to the wrong side.
+    const std::string_view digits = number->digits;
+    const auto point = digits.find('.');
+    std::string_view whole = digits.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : digits.substr(point + 1);
+    while (!whole.empty() && whole.front() == '0') whole.remove_prefix(1);
+    if (whole.size() > 5)
+        return std::nullopt;  // at least 100000
+    long magnitude = 0;
+    for (const char c : whole) magnitude = magnitude * 10 + (c - '0');
+
+    const char first = fraction.empty() ? '0' : fraction.front();
+    const bool beyondHalf = first > '5' || (first == '5' && fraction.find_first_not_of('0', 1) !=
+                                                                std::string_view::npos);
+    const bool exactHalf = first == '5' && !beyondHalf;
+    if (beyondHalf || (exactHalf && magnitude % 2 == 1))
+        ++magnitude;
+
+    const long value = number->negative ? -magnitude : magnitude;
+    if (value < -32768 || value > 32767)
         return std::nullopt;
-    return static_cast<short>(rounded);
+    return static_cast<short>(value);
 }
 
 std::optional<float> toSingle(std::string_view text, std::string_view userSeparator) {
@@ -114,16 +134,21 @@ std::string formatGeneral(float value, std::string_view decimalSeparator) {
     if (!std::isfinite(value))
         return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
 
-    // Seven significant digits, rounded once from the float's exact value.
+    // Seven significant digits, rounded once from the float's exact value: "d.dddddde+XX".
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.6e", static_cast<double>(value));
-    std::string_view text(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
+                                       std::chars_format::scientific, 6);
+    std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
     const bool negative = text.front() == '-';
     if (negative)
         text.remove_prefix(1);
     std::string digits{text[0]};
     digits += text.substr(2, 6);
-    const int exponent = std::atoi(text.data() + text.find('e') + 1);
+    std::string_view exponentText = text.substr(text.find('e') + 1);
+    if (exponentText.front() == '+')
+        exponentText.remove_prefix(1);
+    int exponent = 0;
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     std::string out = negative ? "-" : "";

@@ -290,11 +290,8 @@ bool OriginalWiresPage::takeRectangularTarget(JobState& job) {
     const auto count = toDouble(rectangularBox(kParallelWires)->text());
     const double area =
         width && thickness && count ? rectangularArea(*width, *thickness, *count) : HUGE_VAL;
-    if (!std::isfinite(area)) {
-        showMessage(
-            QStringLiteral("The width, thickness and number of wires give a cross-section too "
-                           "large to work with. Please check them."),
-            kWarningOk);
+    if (!areaWindowFits(area)) {
+        showMessage(QString::fromUtf8(kTargetTooLarge), kWarningOk);
         return false;
     }
     job.origArea = area;

@@ -66,13 +66,13 @@ void ResultsPage::loadEvent() {
     // On the screen before the search keeps the event loop busy.
     showPage();
     paintNow();
-    const SearchEnd end = searchAndReport(jobState(), *this);
-    listControls->takeResults(jobState(), end, decimalSeparator());
-    tellWhySearchStopped(end);
+    const SearchOutcome outcome = searchAndReport(jobState(), *this);
+    listControls->takeResults(jobState(), outcome.end, decimalSeparator());
+    tellWhySearchStopped(outcome);
 }
 
-void ResultsPage::tellWhySearchStopped(SearchEnd end) {
-    switch (end) {
+void ResultsPage::tellWhySearchStopped(const SearchOutcome& outcome) {
+    switch (outcome.end) {
         case SearchEnd::Complete:
             return;
         case SearchEnd::TableFull:
@@ -82,10 +82,10 @@ void ResultsPage::tellWhySearchStopped(SearchEnd end) {
                 kWarningOk);
             return;
         case SearchEnd::CountLimit:
-            showMessage(
-                QStringLiteral("The search stopped early: one size would need more than 32767 "
-                               "wires.\nThe list shows the combinations found until then."),
-                kWarningOk);
+            showMessage(QStringLiteral("The search stopped early: ") +
+                            QString::fromStdString(countLimitReason(outcome.limitingGauge)) +
+                            QStringLiteral(".\nThe list shows the combinations found until then."),
+                        kWarningOk);
             return;
     }
 }

@@ -48,5 +48,5 @@ private:
     void print();
     void back();
     void finish();
-    void tellWhySearchStopped(SearchEnd end);
+    void tellWhySearchStopped(const SearchOutcome& outcome);
 };

@@ -1,77 +1,232 @@
 #include "search/CombinationSearch.h"
 
+#include <bit>
+#include <charconv>
+#include <cmath>
+
 #include "search/Report.h"
 
 namespace {
-constexpr short kMostWires = 32767;
-}
 
-SearchEnd CombinationSearch::run() {
-    end_ = SearchEnd::Complete;
-    searchLevel(0);
-    // A search cut short leaves counts standing on the levels it unwound through.
-    if (stopped())
-        job_.comboCount.fill(0);
-    return end_;
-}
+constexpr int kMostWires = 32767;
 
-void CombinationSearch::searchLevel(GaugeIndex level) {
-    view_.setMousePointer(MousePointer::Hourglass);
-    short& count = job_.comboCount[level];
-    for (;;) {
-        if (available(level)) {
-            job_.comboArea[level] = static_cast<float>(count) * job_.availArea[level];
-            job_.comboText[level] =
-                count == 0 ? std::string() : gaugeLabel(level) + " X " + std::to_string(count);
-        }
-        if (level < kLastGauge) {
-            searchLevel(static_cast<GaugeIndex>(level + 1));
-            if (stopped())
-                return;
-        }
-        const float levelsDone = static_cast<float>(kLastGauge - level);
-        if (view_.progressValue() < levelsDone)
-            view_.setProgressValue(levelsDone);
-
-        if (!available(level))
-            return;
-        job_.comboTotal = sumArea(level);
-        matchTest(job_.comboTotal, level);
-        if (stopped())
-            return;
-        if (job_.comboTotal >= job_.areaHigh) {
-            count = 0;
-            return;
-        }
-        if (count == kMostWires) {
-            end_ = SearchEnd::CountLimit;
-            return;
-        }
-        ++count;
-    }
-}
-
-float CombinationSearch::sumArea(GaugeIndex n) const {
-    float sum = 0;
-    for (GaugeIndex k = 0; k <= n; ++k) sum = job_.comboArea[k] + sum;
+// The running total after the sizes first..last-1, added one by one to the total before them.
+float addLevels(const JobState& job, int first, int last, float sum) {
+    for (int k = first; k < last; ++k) sum = job.comboArea[k] + sum;
     return sum;
 }
 
-std::string CombinationSearch::resultLine(const float& total, const GaugeIndex& level) const {
+// The first count in 0..kMostWires for which holds(count) is true, or kMostWires + 1 when there
+// is none; holds must turn from false to true at most once. The guess, from the real quotient,
+// is right or one off nearly always; a binary search settles the rest.
+template <typename Predicate>
+int firstCountWhere(Predicate holds, double guessedCount) {
+    const int guess = !(guessedCount > 0)         ? 0
+                      : guessedCount > kMostWires ? kMostWires
+                                                  : static_cast<int>(guessedCount);
+    int low = 0;
+    int high = kMostWires + 1;  // stands for "none"
+    if (holds(guess)) {
+        if (guess == 0 || !holds(guess - 1))
+            return guess;
+        high = guess - 1;
+    } else {
+        if (guess == kMostWires || holds(guess + 1))
+            return guess + 1;
+        low = guess + 2;
+    }
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (holds(middle)) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    return low;
+}
+
+}  // namespace
+
+std::string countLimitReason(GaugeIndex gauge) {
+    return gaugeLabel(gauge) + " would need more than " + std::to_string(kMostWires) + " wires";
+}
+
+SearchOutcome CombinationSearch::run() {
+    outcome_ = {};
+    view_.setMousePointer(MousePointer::Hourglass);
+    levels_.clear();
+    for (GaugeIndex gauge = 0; gauge < kGaugeCount; ++gauge) {
+        if (available(gauge))
+            levels_.push_back(gauge);
+    }
+    staleTexts_ = 0;
+    for (const GaugeIndex gauge : levels_) textHead_[gauge] = gaugeLabel(gauge) + " X ";
+    tested_ = false;
+    progress_ = view_.progressValue();
+
+    if (!levels_.empty())
+        walk(0, 0.0f);
+    if (!stopped())
+        raiseProgress(0);
+    if (tested_)
+        job_.comboTotal = lastTotal_;
+    bringTextsUpTo(kLastGauge);
+    // A search cut short leaves counts standing on the levels it unwound through.
+    if (stopped())
+        job_.comboCount.fill(0);
+    return outcome_;
+}
+
+void CombinationSearch::stopAtCountLimit(GaugeIndex gauge) {
+    outcome_ = {SearchEnd::CountLimit, gauge};
+}
+
+void CombinationSearch::walk(std::size_t step, float totalAbove) {
+    const GaugeIndex level = levels_[step];
+    const int previous = step == 0 ? -1 : levels_[step - 1];
+    const float lead = addLevels(job_, previous + 1, level, totalAbove);
+    if (step + 1 == levels_.size()) {
+        sweepInnermost(level, lead);
+        return;
+    }
+    for (int count = 0;; ++count) {
+        setCount(level, count);
+        const float total = job_.comboArea[level] + lead;
+        walk(step + 1, total);
+        if (stopped())
+            return;
+        raiseProgress(level);
+        test(total, level);
+        if (stopped())
+            return;
+        if (total >= job_.areaHigh) {
+            job_.comboCount[level] = 0;
+            return;
+        }
+        if (count == kMostWires) {
+            stopAtCountLimit(level);
+            return;
+        }
+    }
+}
+
+void CombinationSearch::sweepInnermost(GaugeIndex level, float lead) {
+    raiseProgress(level);
+    const float area = job_.availArea[level];
+    // With a positive area and a finite lead the totals never fall as the count rises.
+    if (!(area > 0) || !std::isfinite(area) || !std::isfinite(lead)) {
+        stepInnermost(level, lead);
+        return;
+    }
+    const auto totalAt = [area, lead](int count) {
+        return static_cast<float>(count) * area + lead;
+    };
+    const auto guessFor = [area, lead](float bound) {
+        return std::ceil((static_cast<double>(bound) - lead) / area);
+    };
+    const float low = job_.areaLow;
+    const float high = job_.areaHigh;
+    // The counts tested are 0 up to the first whose total reaches the top; those from the first
+    // one not below the bottom on lie in the window, save perhaps the last.
+    const int last =
+        firstCountWhere([&](int count) { return totalAt(count) >= high; }, guessFor(high));
+    const int first =
+        firstCountWhere([&](int count) { return !(totalAt(count) < low); }, guessFor(low));
+    const int end = last > kMostWires ? kMostWires : last;
+    for (int count = first; count <= end; ++count) {
+        setCount(level, count);
+        test(totalAt(count), level);
+        if (stopped())
+            return;
+    }
+    setCount(level, end);
+    lastTotal_ = totalAt(end);
+    tested_ = true;
+    if (last > kMostWires) {
+        stopAtCountLimit(level);
+        return;
+    }
+    job_.comboCount[level] = 0;
+}
+
+// Count by count, for totals that need not rise with the count.
+void CombinationSearch::stepInnermost(GaugeIndex level, float lead) {
+    for (int count = 0;; ++count) {
+        setCount(level, count);
+        const float total = job_.comboArea[level] + lead;
+        test(total, level);
+        if (stopped())
+            return;
+        if (total >= job_.areaHigh) {
+            job_.comboCount[level] = 0;
+            return;
+        }
+        if (count == kMostWires) {
+            stopAtCountLimit(level);
+            return;
+        }
+    }
+}
+
+void CombinationSearch::setCount(GaugeIndex level, int count) {
+    job_.comboCount[level] = static_cast<short>(count);
+    job_.comboArea[level] = static_cast<float>(count) * job_.availArea[level];
+    shownCount_[level] = count;
+    staleTexts_ |= std::uint32_t{1} << level;
+}
+
+void CombinationSearch::test(float total, GaugeIndex level) {
+    lastTotal_ = total;
+    tested_ = true;
+    if (total > job_.areaHigh || total < job_.areaLow)
+        return;  // outside the window: matchTest would record nothing
+    bringTextsUpTo(level);
+    job_.comboTotal = total;
+    matchTest(job_.comboTotal, level);
+}
+
+void CombinationSearch::bringTextsUpTo(GaugeIndex level) {
+    std::uint32_t due = staleTexts_ & ((std::uint32_t{2} << level) - 1);
+    staleTexts_ &= ~due;
+    while (due != 0) {
+        const auto gauge = static_cast<GaugeIndex>(std::countr_zero(due));
+        due &= due - 1;
+        const int count = shownCount_[gauge];
+        // "10 SWG X 3", or nothing for no wire; built in place, the text keeps its room.
+        std::string& text = job_.comboText[gauge];
+        text.clear();
+        if (count != 0) {
+            char digits[8];
+            const auto end = std::to_chars(digits, digits + sizeof digits, count).ptr;
+            text += textHead_[gauge];
+            text.append(digits, end);
+        }
+    }
+}
+
+void CombinationSearch::raiseProgress(GaugeIndex level) {
+    const float levelsDone = static_cast<float>(kLastGauge - level);
+    if (progress_ < levelsDone) {
+        view_.setProgressValue(levelsDone);
+        progress_ = levelsDone;
+    }
+}
+
+void CombinationSearch::buildResultLine(const float& total, const GaugeIndex& level) {
     const bool weightCheck = job_.noWeightCheck != 1;
-    std::string line;
+    line_.clear();
     for (GaugeIndex v = 0; v <= level; ++v) {
         if (job_.comboText[v].empty())
             continue;
         // This size's share of the winding's weight, in proportion to its share of the area.
         const float need = static_cast<float>(job_.comboArea[v] / total) * job_.origWeight;
-        if (!line.empty())
-            line += ", ";
-        line += job_.comboText[v];
+        if (!line_.empty())
+            line_ += ", ";
+        line_ += job_.comboText[v];
         if (weightCheck && need > job_.availWeight[v])
-            line += '*';
+            line_ += '*';
     }
-    return line;
 }
 
 void CombinationSearch::matchTest(const float& total, const GaugeIndex& level) {
@@ -79,25 +234,25 @@ void CombinationSearch::matchTest(const float& total, const GaugeIndex& level) {
         return;
 
     const short n = job_.resultCount;
-    std::string line = resultLine(total, level);
+    buildResultLine(total, level);
     // A window around a zero target holds only the combination without any wire: no result.
-    if (line.empty())
+    if (line_.empty())
         return;
-    const bool repeat = n > 0 && line == job_.resultText[n - 1];
+    const bool repeat = n > 0 && line_ == job_.resultText[n - 1];
     if (n == kResultSlots) {
         if (!repeat)
-            end_ = SearchEnd::TableFull;
+            outcome_ = {SearchEnd::TableFull, -1};
         return;
     }
     job_.resultArea[n] = total;
     if (repeat)
         return;  // the slot stays free for the next result
-    job_.resultText[n] = std::move(line);
+    job_.resultText[n] = line_;
     job_.resultCount = static_cast<short>(n + 1);
 }
 
-SearchEnd searchAndReport(JobState& job, ResultsView& view) {
-    const SearchEnd end = CombinationSearch(job, view).run();
+SearchOutcome searchAndReport(JobState& job, ResultsView& view) {
+    const SearchOutcome outcome = CombinationSearch(job, view).run();
     writeReport(job, view);
-    return end;
+    return outcome;
 }

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "gauge/JobState.h"
 #include "search/ResultsView.h"
 
@@ -10,31 +15,69 @@ enum class SearchEnd {
     CountLimit,  // one size would need more than 32767 wires
 };
 
+struct SearchOutcome {
+    SearchEnd end = SearchEnd::Complete;
+    GaugeIndex limitingGauge = -1;  // with CountLimit: the size that would need more wires
+};
+
+// Why a search stopped at the count limit: "26 SWG would need more than 32767 wires".
+std::string countLimitReason(GaugeIndex gauge);
+
 // Exhaustive search over the wire counts of the available sizes, thickest size outermost.
-// Every combination whose running total stays below the window's top is handed to matchTest,
-// which records the ones inside the window.
+// Every combination whose running total stays below the window's top is tested, in an order where
+// thinner sizes vary fastest and a combination is tested again at each available level from its
+// last size on; matchTest records the ones inside the window.
+//
+// The walk visits only the available sizes and keeps each level's running total, so that a test
+// costs no re-summing; float addition in the same order gives the same bits, and an unavailable
+// size adds its zero. The thinnest available size is not stepped count by count: its totals rise
+// with the count, so the counts that land in the window are found from the bounds and only those
+// are tested. The results, their order and both early stops are those of the plain walk.
 class CombinationSearch {
 public:
     CombinationSearch(JobState& job, ResultsView& view) : job_(job), view_(view) {}
     virtual ~CombinationSearch() = default;
 
-    SearchEnd run();
-    SearchEnd end() const { return end_; }
+    SearchOutcome run();
+    const SearchOutcome& outcome() const { return outcome_; }
 
-    void searchLevel(GaugeIndex level);
-    float sumArea(GaugeIndex n) const;
-    // Virtual so that a check can watch the order in which combinations are tested.
-    virtual void matchTest(const float& total, const GaugeIndex& level);
+    // Records the combination of sizes 0..level, whose area is total, when total lies in the
+    // window; a line equal to the one recorded just before is dropped. A full table stops the
+    // search.
+    void matchTest(const float& total, const GaugeIndex& level);
+
+protected:
+    bool stopped() const { return outcome_.end != SearchEnd::Complete; }
+    void stopAtCountLimit(GaugeIndex gauge);
 
 private:
     bool available(GaugeIndex gauge) const { return job_.availArea[gauge] != 0; }
-    bool stopped() const { return end_ != SearchEnd::Complete; }
-    std::string resultLine(const float& total, const GaugeIndex& level) const;
+    // Into line_, which keeps its room from one result to the next.
+    void buildResultLine(const float& total, const GaugeIndex& level);
+
+    void walk(std::size_t step, float totalAbove);
+    void sweepInnermost(GaugeIndex level, float lead);
+    void stepInnermost(GaugeIndex level, float lead);
+    void setCount(GaugeIndex level, int count);
+    void test(float total, GaugeIndex level);
+    void bringTextsUpTo(GaugeIndex level);
+    void raiseProgress(GaugeIndex level);
 
     JobState& job_;
     ResultsView& view_;
-    SearchEnd end_ = SearchEnd::Complete;
+    SearchOutcome outcome_;
+
+    std::vector<GaugeIndex> levels_;  // the available sizes, thickest first
+    // The count whose area and text each level shows. Texts are only built when a line needs
+    // them: one bit per size whose text is behind its count.
+    std::array<int, kGaugeCount> shownCount_{};
+    std::uint32_t staleTexts_ = 0;
+    std::array<std::string, kGaugeCount> textHead_;  // "10 SWG X "
+    std::string line_;
+    float progress_ = 0;  // what the page's bar shows; only the search moves it meanwhile
+    float lastTotal_ = 0;
+    bool tested_ = false;
 };
 
 // The whole of what loading the results page does after showing itself: search, then report.
-SearchEnd searchAndReport(JobState& job, ResultsView& view);
+SearchOutcome searchAndReport(JobState& job, ResultsView& view);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gauge/JobState.h"
@@ -8,17 +9,23 @@
 
 inline constexpr const char* kNoMatchLine = "Sorry no match found";
 
+enum class ReportFormat {
+    Rtf,    // as the report box receives it: "{" lines "}", each line ending in "\par "
+    Plain,  // each line ending in a line feed, the apology line alone when nothing was found
+};
+
 struct ReportText {
-    std::string rtf;  // "{" lines "}", each line ending in "\par "
-    short written = 0;
+    std::string text;
+    short written = 0;  // lines of results
 };
 
 // One line per recorded result, in the order found: its text, ",", six blanks, its total area.
 std::vector<std::string> reportLines(const JobState& job,
                                      const std::string& decimalSeparator = ".");
 
-// The report of the recorded results, as the report box receives it.
-ReportText reportText(const JobState& job, const std::string& decimalSeparator = ".");
+// The report of the recorded results.
+ReportText reportText(const JobState& job, const std::string& decimalSeparator = ".",
+                      ReportFormat format = ReportFormat::Rtf);
 
 // Puts the report on the results page: report box, count, full progress bar, normal pointer.
 void writeReport(const JobState& job, ResultsView& view);

@@ -70,11 +70,25 @@ TEST(Cli, AJobThatFillsTheTableStopsAfter10001Lines) {
     EXPECT_NE(outcome.err.find("10001"), std::string::npos);
 }
 
-TEST(Cli, ACountBeyond32767StopsTheSearch) {
-    const auto outcome = run({"--rect", "100,100,1", "--available", "26"});
+TEST(Cli, ACountBeyond32767StopsTheSearchAndNamesTheSize) {
+    const auto outcome = run({"--rect", "100,100,1", "--available", "20,26"});
     EXPECT_EQ(outcome.status, 3);
-    EXPECT_NE(outcome.err.find("32767"), std::string::npos);
+    EXPECT_EQ(outcome.err,
+              "wirnak-cli: search stopped early: 26 SWG would need more than 32767 wires\n");
     EXPECT_TRUE(outcome.out.ends_with("0 Wire combinations found\n"));
+}
+
+TEST(Cli, ATargetWhoseWindowIsBeyondFloatsIsRefusedAsTooLarge) {
+    // 10^300 mm² is a double, but its window is not a float; 400 digits are not even a double.
+    const std::string message =
+        "wirnak-cli: The width, thickness and number of wires give a cross-section too large to "
+        "work with. Please check them.\n";
+    for (const std::string& width : {"1" + std::string(300, '0'), std::string(400, '9')}) {
+        const auto outcome = run({"--rect", width + ",1,1", "--available", "8"});
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_TRUE(outcome.err.starts_with(message)) << outcome.err;
+    }
 }
 
 TEST(Cli, BadInputIsRefusedWithAMessageNamingIt) {
@@ -82,7 +96,12 @@ TEST(Cli, BadInputIsRefusedWithAMessageNamingIt) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--round", "8=32768", "--available", "9"}, "32768"},
         {{"--round", "8=-32769", "--available", "9"}, "-32769"},
-        {{"--round", "8=two", "--available", "9"}, "two"},
+        {{"--round", "8=two", "--available", "9"}, "--round 8: 'two' is not a number"},
+        {{"--rect", "5,2.5,2,9", "--available", "9"}, "--rect needs WIDTH,THICKNESS,COUNT"},
+        {{"--rect", "5,2.5,x", "--available", "9"}, "--rect count: 'x' is not a number"},
+        {{"--round", "8=1", "--weight", "--available", "12"}, "--weight needs a value"},
+        {{"--round", "8=1", "--available", "9", "--rtf", "--rtf"}, "--rtf is given twice"},
+        {{"--round", "8=1", "--available", "9", "--rtf=no"}, "--rtf takes no value"},
         {{"--round", "8", "--available", "9"}, "--round 8"},
         {{"--round", "8.5=1", "--available", "9"}, "8.5"},
         {{"--round", "8=1,8=2", "--available", "9"}, "twice"},
@@ -91,8 +110,6 @@ TEST(Cli, BadInputIsRefusedWithAMessageNamingIt) {
         {{"--available", "9"}, "--round"},
         {{"--round", "8=1", "--rect", "1,1,1", "--available", "9"}, "--rect"},
         {{"--rect", "1,1", "--available", "9"}, "--rect"},
-        {{"--rect", huge + "," + huge + ",1", "--available", "9"}, "too large"},
-        {{"--rect", huge + ",1,1", "--available", "9"}, "width"},
         {{"--round", "8=1", "--weight", huge, "--available", "9"}, "--weight"},
         {{"--round", "8=1", "--available", "9=" + huge}, "--available 9"},
         {{"--round", "8=1", "--available", "9=heavy"}, "heavy"},
@@ -107,6 +124,22 @@ TEST(Cli, BadInputIsRefusedWithAMessageNamingIt) {
         EXPECT_EQ(outcome.status, 2);
         EXPECT_EQ(outcome.out, "");
         EXPECT_NE(outcome.err.find(named), std::string::npos) << outcome.err;
+    }
+}
+
+TEST(Cli, ALongBadValueIsShownCutShortAndNeverInsideACharacter) {
+    const std::string x57(57, 'x');
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {x57 + std::string(100000, 'x'), "'" + x57 + "...'"},
+        {"8=7" + std::string(100000, '7'), "'" + std::string(57, '7') + "...'"},
+        // é is two bytes: cutting after 57 bytes would split the second one.
+        {std::string(56, 'x') + "\u00e9\u00e9\u00e9\u00e9", "'" + std::string(56, 'x') + "...'"},
+    };
+    for (const auto& [bad, shown] : cases) {
+        const auto outcome = run({"--round", "8=1", "--available", bad});
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_NE(outcome.err.find(shown), std::string::npos) << outcome.err;
+        EXPECT_LT(outcome.err.size(), 150u);
     }
 }
 

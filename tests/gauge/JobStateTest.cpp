@@ -25,27 +25,21 @@ TEST(Target, RoundWiresAreSummedInSinglePrecision) {
     EXPECT_EQ(circularArea(*job), 38.838562f);
 }
 
-TEST(Target, SingleTermsAndSumDifferFromADoubleSum) {
-    // The float accumulation is behaviour: it must not be replaced by a double one.
+TEST(Target, RoundSumOf4x14_3x16_1x21_4x22_5SwgIsSinglePrecisionThickestFirst) {
+    // A double sum gives 21.088797 and a sum from the thin end 21.088799.
     auto job = freshJob();
-    double doubleSum = 0;
-    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
-        tick(*job, i, static_cast<short>(i + 1));
-        doubleSum += double(i + 1) * double(job->origGaugeArea[i]);
-    }
-    float singleSum = 0;
-    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
-        singleSum = singleSum + float(i + 1) * job->origGaugeArea[i];
-    }
-    EXPECT_EQ(circularArea(*job), singleSum);
-    EXPECT_NE(static_cast<double>(circularArea(*job)), doubleSum);
+    tick(*job, 7, 4);
+    tick(*job, 11, 3);
+    tick(*job, 21, 1);
+    tick(*job, 24, 4);
+    EXPECT_EQ(circularArea(*job), 21.088795f);
 }
 
-TEST(Target, RectangularProductIsDouble) {
+TEST(Target, RectangularProductIsDoubleWidthTimesThicknessFirst) {
     EXPECT_EQ(rectangularArea(5, 2.5, 2), 25.0);
     EXPECT_EQ(rectangularArea(5, 2.5, 1.5), 18.75);
-    // Width × thickness first: 0.1 × 0.2 × 3 in another order gives a different last bit.
-    EXPECT_EQ(rectangularArea(0.1, 0.2, 3), 3 * (0.1 * 0.2));
+    // 1.1 × 1.9 × 3: (3 × 1.1) × 1.9 would give 6.2700000000000005.
+    EXPECT_EQ(rectangularArea(1.1, 1.9, 3), 6.27);
 }
 
 TEST(AreaWindow, IsTargetPlusMinusHalfAPercentNarrowedToFloat) {
@@ -57,23 +51,34 @@ TEST(AreaWindow, IsTargetPlusMinusHalfAPercentNarrowedToFloat) {
     EXPECT_EQ(job->areaLow, 99.5f);
     EXPECT_EQ(job->areaHigh, 100.5f);
 
-    job->origArea = 200;
-    setAreaWindow(*job);
-    EXPECT_EQ(job->areaLow, 199.0f);
-    EXPECT_EQ(job->areaHigh, 201.0f);
-
     job->origArea = 12.946188f;  // one 8 SWG wire
     setAreaWindow(*job);
     EXPECT_NEAR(job->areaLow, 12.88146, 5e-6);
     EXPECT_NEAR(job->areaHigh, 13.01092, 5e-6);
 }
 
-TEST(AreaWindow, IsWorkedOutInDoubleBeforeNarrowing) {
+TEST(AreaWindow, EndsOf0_6And0_03AreWorkedOutInDoubleBeforeNarrowing) {
+    // In single precision the top for 0.6 would be 0.60300004 and the bottom for 0.03
+    // 0.029849999.
     auto job = freshJob();
-    job->origArea = 40.150799f;
+    job->origArea = rectangularArea(0.6, 1, 1);
     setAreaWindow(*job);
-    EXPECT_EQ(job->areaLow, static_cast<float>(job->origArea - job->origArea * 0.005));
-    EXPECT_EQ(job->areaHigh, static_cast<float>(job->origArea + job->origArea * 0.005));
+    EXPECT_EQ(job->areaHigh, 0.603f);
+    job->origArea = 0.03;
+    setAreaWindow(*job);
+    EXPECT_EQ(job->areaLow, 0.02985f);
+}
+
+TEST(AreaWindow, FitsOnlyWhenBothEndsAreFiniteFloats) {
+    for (double target : {0.0, -12.9, 25.0, 3.38e38, -3.38e38}) {
+        EXPECT_TRUE(areaWindowFits(target)) << target;
+    }
+    // 3.4e38 is a float itself, but its top is not; a double product can also be infinite or,
+    // as infinity × 0, not a number at all.
+    const double infinite = rectangularArea(1e200, 1e200, 1);
+    for (double target : {3.4e38, -3.4e38, 1e300, infinite, rectangularArea(1e200, 1e200, 0)}) {
+        EXPECT_FALSE(areaWindowFits(target)) << target;
+    }
 }
 
 TEST(JobState, BackClearsTheSearchTablesButNotTheWindowOrCount) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "gauge/Numeric.h"
@@ -53,6 +54,38 @@ TEST(NumericTest, WholeNumbersOutside16BitsAreRefused) {
     EXPECT_FALSE(toInteger16("-32769"));
     EXPECT_FALSE(toInteger16(std::string(400, '9')));
     EXPECT_FALSE(toInteger16("x"));
+}
+
+TEST(NumericTest, LongDecimalsNearAHalfRoundOnceOnTheirExactValue) {
+    EXPECT_EQ(toInteger16("0.50000000000000001"), 1);
+    EXPECT_EQ(toInteger16("32767.4999999999999999"), 32767);
+    EXPECT_FALSE(toInteger16("-32768.5000000000000001"));
+    EXPECT_EQ(toInteger16("-0.5000000000000000000000000000001"), -1);
+    EXPECT_EQ(toInteger16("00000000000000000000002.5"), 2);
+
+    // Whole numbers across the range, each followed by a tail just below, on and just above the
+    // half, the tails long enough that a double cannot tell them apart.
+    for (long whole : {0L, 1L, 2L, 3L, 1234L, 32766L, 32767L, 32768L, 40000L}) {
+        for (int length : {1, 16, 17, 40}) {
+            for (const char* sign : {"", "-"}) {
+                const std::string head = sign + std::to_string(whole) + ".";
+                const long direction = *sign ? -1 : 1;
+                const auto expect = [](long value) -> std::optional<short> {
+                    if (value < -32768 || value > 32767)
+                        return std::nullopt;
+                    return static_cast<short>(value);
+                };
+                const long even = whole % 2 == 0 ? whole : whole + 1;
+                SCOPED_TRACE(head + " tail of " + std::to_string(length));
+                EXPECT_EQ(toInteger16(head + "4" + std::string(length, '9')),
+                          expect(direction * whole));
+                EXPECT_EQ(toInteger16(head + "5" + std::string(length, '0')),
+                          expect(direction * even));
+                EXPECT_EQ(toInteger16(head + "5" + std::string(length - 1, '0') + "1"),
+                          expect(direction * (whole + 1)));
+            }
+        }
+    }
 }
 
 TEST(NumericTest, FloatsAreTheNearestOfTheirPrecision) {

@@ -144,7 +144,8 @@ private slots:
 
     void theKeyboardReachesOnlyTheSelectedOptionAndArrowsSwitchModes() {
         QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(focusedName(), QStringLiteral("circularOption"));  // not the unselected rectangular one
+        QCOMPARE(focusedName(),
+                 QStringLiteral("circularOption"));  // not the unselected rectangular one
         QTest::keyClick(focused(), Qt::Key_Right);
         QVERIFY(find<OptionButton>("rectangularOption")->isChecked());
         QCOMPARE(focusedName(), QStringLiteral("widthBox"));
@@ -395,6 +396,17 @@ private slots:
             "Wirnak", kWarningOk);
         click(next());
         QVERIFY(page_->isVisible());
+
+        // 3.4e38 is itself a float, but the top of its window is beyond the largest one.
+        rectangular(OriginalWiresPage::kWidth)->setText("34" + QString(37, u'0'));
+        rectangular(OriginalWiresPage::kThickness)->setText("1");
+        expectBox(
+            "The width, thickness and number of wires give a cross-section too large to "
+            "work with. Please check them.",
+            "Wirnak", kWarningOk);
+        click(next());
+        QVERIFY(page_->isVisible());
+        QCOMPARE(jobState().origArea, 0.0);
 
         rectangular(OriginalWiresPage::kWidth)->setText("5");
         rectangular(OriginalWiresPage::kThickness)->setText("2");

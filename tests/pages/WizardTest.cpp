@@ -240,7 +240,7 @@ private slots:
         offer(28);
         jobState().origArea = 40000 * gaugeArea(28);
         run_->boxes.expect(
-            "The search stopped early: one size would need more than 32767 wires.\n"
+            "The search stopped early: 26 SWG would need more than 32767 wires.\n"
             "The list shows the combinations found until then.",
             "Wirnak", kWarningOk, MessageAnswer::Ok);
         QTest::keyClick(focused(), Qt::Key_Tab);

@@ -48,38 +48,32 @@ TEST_F(MatchTestTest, BothWindowEdgesAreInsideAndOneFloatStepBeyondIsNot) {
 }
 
 TEST_F(MatchTestTest, MarksOnlyTheSizesWhoseStockIsTooLight) {
-    // 9 SWG X 1, 12 SWG X 2, 14 SWG X 1 sharing 2 kg in proportion to their areas.
+    // 9 SWG X 1, 12 SWG X 2, 14 SWG X 1 sharing 2 kg in proportion to their areas: 12 SWG needs
+    // about 0.87 kg.
     setCombination({{1, 1}, {4, 2}, {7, 1}});
-    const float total = job->comboArea[1] + job->comboArea[4] + job->comboArea[7];
-    const float need12 = (job->comboArea[4] / total) * job->origWeight;
     job->availWeight[1] = 5;
-    job->availWeight[4] = std::nextafter(need12, 0.0f);
+    job->availWeight[4] = 0.8f;
     job->availWeight[7] = 5;
-    test(total);
+    test(job->comboArea[7] + (job->comboArea[4] + job->comboArea[1]));
     EXPECT_EQ(job->resultText[0], "9 SWG X 1, 12 SWG X 2*, 14 SWG X 1");
-
-    // Stock equal to the need is enough.
-    job->availWeight[4] = need12;
-    job->resultText[0].clear();
-    job->resultCount = 0;
-    test(total);
-    EXPECT_EQ(job->resultText[0], "9 SWG X 1, 12 SWG X 2, 14 SWG X 1");
 }
 
-TEST_F(MatchTestTest, WorkedExampleNeedsAreSinglePrecisionQuotientFirst) {
-    auto example = workedExample();
-    CombinationSearch exampleSearch(*example, view);
-    example->comboArea[k12Swg] = example->availArea[k12Swg];
-    example->comboText[k12Swg] = "12 SWG X 1";
-    example->comboArea[k13_5Swg] = 2.0f * example->availArea[k13_5Swg];
-    example->comboText[k13_5Swg] = "13.5 SWG X 2";
-    const float total = exampleSearch.sumArea(k13_5Swg);
-    EXPECT_EQ(total, 12.97468f);
-    // Needs 0.8450625 kg of 12 SWG and 1.154937 kg of 13.5 SWG: stock exactly that is enough.
-    example->availWeight[k12Swg] = 0.8450625f;
-    example->availWeight[k13_5Swg] = 1.1549374f;
-    exampleSearch.matchTest(total, k13_5Swg);
-    EXPECT_EQ(example->resultText[0], "12 SWG X 1, 13.5 SWG X 2");
+TEST_F(MatchTestTest, NeedOf12SwgIn2_5KgIsTheAreaShareTimesTheWeight) {
+    // 12 SWG X 1, 13.5 SWG X 2 of a 2.5 kg winding: 12 SWG's share of the area, rounded to a
+    // float, times 2.5 needs 1.0563281 kg; area × weight ÷ total would need 1.0563282 kg.
+    job->origWeight = 2.5f;
+    setCombination({{k12Swg, 1}, {k13_5Swg, 2}});
+    job->availWeight[k13_5Swg] = 5;
+    const float total = 12.97468f;
+    ASSERT_EQ(total, job->comboArea[k13_5Swg] + job->comboArea[k12Swg]);
+
+    job->availWeight[k12Swg] = 1.0563281f;  // just enough
+    test(total);
+    job->availWeight[k12Swg] = std::nextafter(1.0563281f, 0.0f);
+    setCombination({{k12Swg, 1}, {k13_5Swg, 2}});
+    test(total);
+    EXPECT_EQ(recordedLines(*job),
+              (std::vector<std::string>{"12 SWG X 1, 13.5 SWG X 2", "12 SWG X 1*, 13.5 SWG X 2"}));
 }
 
 TEST_F(MatchTestTest, WithTheCheckOffNothingIsMarked) {
@@ -129,10 +123,10 @@ TEST_F(MatchTestTest, AFullTableStopsTheSearchExceptForARepeatOfItsLastLine) {
     job->resultText[kResultSlots - 1] = "9 SWG X 1*";
     setCombination({{1, 1}});
     test(12);
-    EXPECT_EQ(search.end(), SearchEnd::Complete);
+    EXPECT_EQ(search.outcome().end, SearchEnd::Complete);
     setCombination({{2, 1}});
     test(12);
-    EXPECT_EQ(search.end(), SearchEnd::TableFull);
+    EXPECT_EQ(search.outcome().end, SearchEnd::TableFull);
     EXPECT_EQ(job->resultCount, kResultSlots);
     EXPECT_EQ(job->resultText[kResultSlots - 1], "9 SWG X 1*");
 }

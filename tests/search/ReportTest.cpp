@@ -28,6 +28,19 @@ TEST(Report, EachLineEndsInAParagraphMarkAndNothingFollowsTheLast) {
     EXPECT_EQ(view.count, "1");
 }
 
+TEST(Report, PlainTextEndsEachLineWithALineFeedAndSkipsFreedSlots) {
+    auto job = std::make_unique<JobState>();
+    job->resultText[0] = "12 SWG X 2";
+    job->resultArea[0] = 10.96442f;
+    job->resultArea[1] = 7;  // a dropped repeat's total, never shown
+    job->resultText[2] = "13 SWG X 3";
+    job->resultArea[2] = 12.86852f;
+    const ReportText report = reportText(*job, ",", ReportFormat::Plain);
+    EXPECT_EQ(report.text, "12 SWG X 2,      10,96442\n13 SWG X 3,      12,86852\n");
+    EXPECT_EQ(report.written, 2);
+    EXPECT_EQ(reportText(JobState(), ".", ReportFormat::Plain).text, "Sorry no match found\n");
+}
+
 TEST(Report, WorkedExampleEndToEnd) {
     auto job = workedExample();
     RecordingView view;

@@ -124,10 +124,10 @@ TEST(JobLine, ARectangularTargetIsRoundedFromItsDouble_1_025By9_843) {
 TEST(ListFormats, TheListAsFoundIsTheReportItself) {
     for (const short check : {0, 1}) {
         const auto job = searchedWorkedExample(check);
-        EXPECT_EQ(listRtf(foundResults(*job)), reportText(*job).rtf);
+        EXPECT_EQ(listRtf(foundResults(*job)), reportText(*job).text);
     }
     const auto none = std::make_unique<JobState>();
-    EXPECT_EQ(listRtf(foundResults(*none)), reportText(*none).rtf);
+    EXPECT_EQ(listRtf(foundResults(*none)), reportText(*none).text);
     EXPECT_EQ(listText(foundResults(*searchedWorkedExample(), ",")),
               "14 SWG X 4*,      12,97171\n12 SWG X 1*, 13.5 SWG X 2,      12,97468\n");
 }

@@ -1,57 +1,60 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
+#include "search/ReferenceSearch.h"
 #include "search/SearchFixture.h"
 
 namespace {
 
-// One call of the match test: the counts of the sizes involved and the level it came from.
+// One test of a combination: the counts of the sizes involved and the level it came from.
 using Call = std::tuple<std::vector<short>, GaugeIndex>;
 
-// Watches the order in which the enumerator hands combinations to the match test.
-class WatchedSearch : public CombinationSearch {
+// Watches the order in which the plain walk tests combinations.
+class WatchedSearch : public ReferenceSearch {
 public:
     WatchedSearch(JobState& job, ResultsView& view, std::vector<GaugeIndex> watched)
-        : CombinationSearch(job, view), job_(job), watched_(std::move(watched)) {}
+        : ReferenceSearch(job, view), job_(job), watched_(std::move(watched)) {}
 
-    void matchTest(const float& total, const GaugeIndex& level) override {
+    std::vector<Call> calls;
+
+protected:
+    void test(const float& total, const GaugeIndex& level) override {
         std::vector<short> counts;
         for (GaugeIndex g : watched_) counts.push_back(g <= level ? job_.comboCount[g] : 0);
         calls.emplace_back(counts, level);
-        totals.push_back(total);
-        CombinationSearch::matchTest(total, level);
+        ReferenceSearch::test(total, level);
     }
-
-    std::vector<Call> calls;
-    std::vector<float> totals;
 
 private:
     JobState& job_;
     std::vector<GaugeIndex> watched_;
 };
 
-TEST(Search, WorkedExampleVisitsCombinationsInTheirOrder) {
+TEST(Search, WorkedExampleIsWalkedInItsOrderAndTheSearchRecordsItsTwoResults) {
     auto job = workedExample();
     RecordingView view;
-    WatchedSearch search(*job, view, {k12Swg, k13_5Swg, k14Swg});
-    EXPECT_EQ(search.run(), SearchEnd::Complete);
+    WatchedSearch walk(*job, view, {k12Swg, k13_5Swg, k14Swg});
+    EXPECT_EQ(walk.runReference().end, SearchEnd::Complete);
 
-    ASSERT_EQ(search.calls.size(), 46u);
+    ASSERT_EQ(walk.calls.size(), 46u);
     const std::vector<Call> firstEight = {
         {{0, 0, 0}, k14Swg}, {{0, 0, 1}, k14Swg}, {{0, 0, 2}, k14Swg},   {{0, 0, 3}, k14Swg},
         {{0, 0, 4}, k14Swg}, {{0, 0, 5}, k14Swg}, {{0, 0, 0}, k13_5Swg}, {{0, 1, 0}, k14Swg},
     };
-    EXPECT_EQ(std::vector<Call>(search.calls.begin(), search.calls.begin() + 8), firstEight);
+    EXPECT_EQ(std::vector<Call>(walk.calls.begin(), walk.calls.begin() + 8), firstEight);
     const std::vector<Call> lastThree = {
         {{3, 0, 0}, k14Swg}, {{3, 0, 0}, k13_5Swg}, {{3, 0, 0}, k12Swg}};
-    EXPECT_EQ(std::vector<Call>(search.calls.end() - 3, search.calls.end()), lastThree);
+    EXPECT_EQ(std::vector<Call>(walk.calls.end() - 3, walk.calls.end()), lastThree);
 
-    EXPECT_EQ(recordedLines(*job),
+    auto searched = workedExample();
+    EXPECT_EQ(CombinationSearch(*searched, view).run().end, SearchEnd::Complete);
+    EXPECT_EQ(recordedLines(*searched),
               (std::vector<std::string>{"14 SWG X 4*", "12 SWG X 1*, 13.5 SWG X 2"}));
-    EXPECT_EQ(job->resultArea[0], 12.97171f);
-    EXPECT_EQ(job->resultArea[1], 12.97468f);
+    EXPECT_EQ(searched->resultArea[0], 12.97171f);
+    EXPECT_EQ(searched->resultArea[1], 12.97468f);
 }
 
 TEST(Search, LeavesCountsAtZeroProgressRisingAndThePointerBusy) {
@@ -64,49 +67,60 @@ TEST(Search, LeavesCountsAtZeroProgressRisingAndThePointerBusy) {
         EXPECT_GT(view.progressSets[i], view.progressSets[i - 1]);
     }
     EXPECT_EQ(view.progressSets.back(), 28.0f);
+    EXPECT_GT(view.hourglassSets, 0);
     EXPECT_EQ(view.pointer, MousePointer::Hourglass);
 }
 
-TEST(Search, SumsOnlyTheLevelsAboveInSinglePrecision) {
+TEST(Search, TotalOf8_9_10SwgX1IsAddedThickestFirstInSinglePrecision) {
+    // Added thin end first, or in double, the total would be 31.7628345.
     auto job = std::make_unique<JobState>();
+    for (GaugeIndex gauge : {0, 1, 2}) makeAvailable(*job, gauge);
+    job->origArea = 31.7628365;
+    job->noWeightCheck = 1;
+    setAreaWindow(*job);
     RecordingView view;
-    CombinationSearch search(*job, view);
-    job->comboArea = {};
-    job->comboArea[0] = 16777216.0f;  // 2^24: adding 1 in float is lost, in double it is not
-    job->comboArea[1] = 1.0f;
-    job->comboArea[2] = 1.0f;
-    job->comboArea[5] = 100.0f;  // deeper than n: left over from an earlier step, not counted
-    EXPECT_EQ(search.sumArea(2), 16777216.0f);  // a double sum would give 16777218
-    EXPECT_EQ(search.sumArea(0), 16777216.0f);
+    CombinationSearch(*job, view).run();
+    const auto lines = recordedLines(*job);
+    const auto found = std::find(lines.begin(), lines.end(), "8 SWG X 1, 9 SWG X 1, 10 SWG X 1");
+    ASSERT_NE(found, lines.end());
+    EXPECT_EQ(job->resultArea[found - lines.begin()], 31.7628365f);
+}
+
+TEST(Search, TheThinnestSizesCountIsFoundWithTheExactFloatTotals) {
+    // A window of one float value, count × area (+ one 8 SWG wire), holds exactly that count;
+    // worked out in real numbers the count would often be one off.
+    auto job = std::make_unique<JobState>();
+    makeAvailable(*job, 28);
+    job->noWeightCheck = 1;
+    const float area = job->availArea[28];
+    RecordingView view;
+    for (short count = 1; count <= 3000; count += 7) {
+        clearSearchTables(*job);
+        job->resultCount = 0;
+        job->areaLow = job->areaHigh = static_cast<float>(count) * area;
+        CombinationSearch(*job, view).run();
+        ASSERT_EQ(recordedLines(*job),
+                  std::vector<std::string>{"26 SWG X " + std::to_string(count)});
+    }
+    makeAvailable(*job, 0);
+    for (short count = 1; count <= 3000; count += 7) {
+        clearSearchTables(*job);
+        job->resultCount = 0;
+        job->areaLow = job->areaHigh = static_cast<float>(count) * area + job->availArea[0];
+        CombinationSearch(*job, view).run();
+        const auto lines = recordedLines(*job);
+        const std::string expected = "8 SWG X 1, 26 SWG X " + std::to_string(count);
+        ASSERT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
+    }
 }
 
 TEST(Search, NothingAvailableFindsNothing) {
     auto job = workedExample();
     job->availArea = {};
     RecordingView view;
-    WatchedSearch search(*job, view, {});
-    EXPECT_EQ(searchAndReport(*job, view), SearchEnd::Complete);
-    EXPECT_TRUE(search.calls.empty());
+    EXPECT_EQ(searchAndReport(*job, view).end, SearchEnd::Complete);
     EXPECT_EQ(view.rtf, "{Sorry no match found}");
-}
-
-TEST(Search, OneSizeIsCountedUpToTheFirstCountReachingTheTop) {
-    auto job = std::make_unique<JobState>();
-    makeAvailable(*job, 28);  // 26 SWG: the deepest level tests its counts directly
-    job->origArea = 10 * job->availArea[28];
-    setAreaWindow(*job);
-    RecordingView view;
-    WatchedSearch search(*job, view, {28});
-    search.run();
-
-    const float area = job->availArea[28];
-    short k = 0;
-    while (float(k) * area < job->areaHigh) ++k;
-    ASSERT_EQ(search.calls.size(), static_cast<std::size_t>(k) + 1);
-    for (short count = 0; count <= k; ++count) {
-        EXPECT_EQ(std::get<0>(search.calls[count]), std::vector<short>{count});
-    }
-    EXPECT_EQ(recordedLines(*job), std::vector<std::string>{"26 SWG X 10"});
+    EXPECT_EQ(view.progressSets.front(), 28.0f);  // ...and the bar went up all the same
 }
 
 TEST(Search, ATotalOnTheTopIsRecordedAndEndsItsLevel) {
@@ -116,10 +130,16 @@ TEST(Search, ATotalOnTheTopIsRecordedAndEndsItsLevel) {
     job->areaLow = three;
     job->areaHigh = three;
     RecordingView view;
-    WatchedSearch search(*job, view, {28});
-    search.run();
-    EXPECT_EQ(search.calls.size(), 4u);  // 0, 1, 2, 3 and no 4
+    WatchedSearch walk(*job, view, {28});
+    walk.runReference();
+    EXPECT_EQ(walk.calls.size(), 4u);  // 0, 1, 2, 3 and no 4
     EXPECT_EQ(recordedLines(*job), std::vector<std::string>{"26 SWG X 3"});
+
+    clearSearchTables(*job);
+    job->resultCount = 0;
+    CombinationSearch(*job, view).run();
+    EXPECT_EQ(recordedLines(*job), std::vector<std::string>{"26 SWG X 3"});
+    EXPECT_EQ(job->comboText[28], "26 SWG X 3");
 }
 
 TEST(Search, RepeatsAreDroppedOnlyWhenTheyFollowThemselves) {
@@ -157,7 +177,7 @@ TEST(Search, StopsWhenTheTableIsFullAndKeepsEveryRecordedLine) {
     setAreaWindow(*job);
     job->noWeightCheck = 1;
     RecordingView view;
-    EXPECT_EQ(searchAndReport(*job, view), SearchEnd::TableFull);
+    EXPECT_EQ(searchAndReport(*job, view).end, SearchEnd::TableFull);
     EXPECT_EQ(job->resultCount, kResultSlots);
     EXPECT_FALSE(job->resultText[kResultSlots - 1].empty());
     EXPECT_EQ(view.count, "10001");
@@ -165,17 +185,19 @@ TEST(Search, StopsWhenTheTableIsFullAndKeepsEveryRecordedLine) {
     EXPECT_EQ(view.pointer, MousePointer::Default);
 }
 
-TEST(Search, StopsBeforeACountWouldPass32767) {
+TEST(Search, StopsAtTheSizeWhoseCountWouldPass32767) {
     auto job = std::make_unique<JobState>();
+    makeAvailable(*job, 19);
     makeAvailable(*job, 28);
     job->origArea = 40000.0 * job->availArea[28];
     setAreaWindow(*job);
     RecordingView view;
-    WatchedSearch search(*job, view, {28});
-    EXPECT_EQ(search.run(), SearchEnd::CountLimit);
-    EXPECT_EQ(std::get<0>(search.calls.back()), std::vector<short>{32767});
-    for (const Call& call : search.calls) EXPECT_GE(std::get<0>(call)[0], 0);  // never wrapped
-    EXPECT_EQ(job->comboCount[28], 0);
+    const SearchOutcome outcome = CombinationSearch(*job, view).run();
+    EXPECT_EQ(outcome.end, SearchEnd::CountLimit);
+    EXPECT_EQ(outcome.limitingGauge, 28);
+    EXPECT_EQ(job->comboText[28], "26 SWG X 32767");  // the last count tested, never wrapped
+    for (short count : job->comboCount) EXPECT_EQ(count, 0);
+    EXPECT_EQ(countLimitReason(outcome.limitingGauge), "26 SWG would need more than 32767 wires");
 }
 
 TEST(Search, AZeroOrNegativeTargetEndsWithNoMatch) {
@@ -186,7 +208,7 @@ TEST(Search, AZeroOrNegativeTargetEndsWithNoMatch) {
         job->origArea = target;
         setAreaWindow(*job);
         RecordingView view;
-        EXPECT_EQ(searchAndReport(*job, view), SearchEnd::Complete);
+        EXPECT_EQ(searchAndReport(*job, view).end, SearchEnd::Complete);
         EXPECT_EQ(job->resultCount, 0);
         EXPECT_EQ(view.rtf, "{Sorry no match found}");
         EXPECT_EQ(view.count, "0");
