@@ -10,13 +10,17 @@
 #include "gauge/JobState.h"
 #include "gauge/Numeric.h"
 #include "search/CombinationSearch.h"
+#include "search/ListFormats.h"
 #include "search/Report.h"
+#include "search/ResultList.h"
 
 namespace cli {
 
 const char* const kUsage =
     "usage: wirnak-cli (--round GAUGE=COUNT[,GAUGE=COUNT]... | --rect WIDTH,THICKNESS,COUNT)\n"
-    "                  [--weight KG] --available GAUGE[=KG][,GAUGE[=KG]]... [--rtf]\n"
+    "                  [--weight KG] --available GAUGE[=KG][,GAUGE[=KG]]...\n"
+    "                  [--order found|wires|closest] [--in-stock-only] [--format text|csv | "
+    "--rtf]\n"
     "\n"
     "Lists every combination of the available SWG sizes, laid in parallel, whose copper\n"
     "cross-section lies within 0.5 % of the original conductor's.\n"
@@ -25,6 +29,11 @@ const char* const kUsage =
     "  --weight     total weight of the original winding in kg (turns the stock check on)\n"
     "  --available  the sizes at hand, each with the weight in stock in kg; the stock check is\n"
     "               on only when --weight is given and every size has a weight\n"
+    "  --order      the order of the list: as found (default), fewest wires in parallel first,\n"
+    "               or closest to the original first; ties keep the order found\n"
+    "  --in-stock-only  only the combinations the stock covers (no \"*\"); needs the stock check\n"
+    "  --format     text (default): the lines as the report shows them; csv: a header and one\n"
+    "               row per line (combination,total_mm2,wires,short_stock,deviation_pct)\n"
     "  --rtf        print the report as the report box receives it\n"
     "  --version    print the version and exit\n"
     "GAUGE is the size as in its label: 8 ... 13, 13.5, 14, ... 22.5, 23, 24, 25, 26.\n"
@@ -55,8 +64,10 @@ struct OptionRule {
     bool takesValue;
 };
 constexpr OptionRule kOptionRules[] = {
-    {"--round", true}, {"--rect", true},  {"--weight", true}, {"--available", true},
-    {"--rtf", false},  {"--help", false}, {"-h", false},      {"--version", false},
+    {"--round", true},     {"--rect", true},           {"--weight", true},
+    {"--available", true}, {"--rtf", false},           {"--help", false},
+    {"-h", false},         {"--version", false},       {"--order", true},
+    {"--format", true},    {"--in-stock-only", false},
 };
 
 class GivenOptions {
@@ -253,6 +264,83 @@ private:
     float progress_ = 0;
 };
 
+// One of a few words: "--order wires".
+template <typename Choice, std::size_t N>
+Choice oneOf(const std::optional<std::string>& given, std::string_view option,
+             const std::pair<std::string_view, Choice> (&words)[N]) {
+    if (!given)
+        return words[0].second;
+    std::string known;
+    for (const auto& [word, choice] : words) {
+        if (*given == word)
+            return choice;
+        known += (known.empty() ? "" : ", ") + std::string(word);
+    }
+    throw BadInput(std::string(option) + ": " + quoted(*given) + " is not one of " + known);
+}
+
+enum class ListFormat { Text, Csv };
+
+// What the list shows and how it is printed; all defaults print the report as it stands.
+struct ListRequest {
+    ListChoice choice;
+    ListFormat format = ListFormat::Text;
+    bool rtf = false;
+
+    bool asReported() const {
+        return choice.order == ResultOrder::AsFound && !choice.coveredOnly &&
+               format == ListFormat::Text;
+    }
+};
+
+ListRequest listRequest(const GivenOptions& options) {
+    ListRequest request;
+    request.choice.order = oneOf<ResultOrder>(options.value("--order"), "--order",
+                                              {{"found", ResultOrder::AsFound},
+                                               {"wires", ResultOrder::FewestWires},
+                                               {"closest", ResultOrder::ClosestToOriginal}});
+    request.format = oneOf<ListFormat>(options.value("--format"), "--format",
+                                       {{"text", ListFormat::Text}, {"csv", ListFormat::Csv}});
+    request.choice.coveredOnly = options.has("--in-stock-only");
+    request.rtf = options.has("--rtf");
+    if (request.rtf && request.format == ListFormat::Csv)
+        throw BadInput("--rtf and --format csv do not go together");
+    return request;
+}
+
+// The report as the report box receives it, or its lines, then the count: the list in the order
+// found, as the wizard first shows it.
+std::string reportAsFound(const JobState& job, bool rtf) {
+    ReportText report = reportText(job, ".", rtf ? ReportFormat::Rtf : ReportFormat::Plain);
+    std::string out = std::move(report.text);
+    if (rtf)
+        out += "\n";
+    return out + std::to_string(report.written) + " Wire combinations found\n";
+}
+
+// The list as the user asked for it: ordered, only what the stock covers, or as CSV. The count
+// still counts what was found; a filter that hides lines says how many it shows.
+std::string chosenList(const JobState& job, const ListRequest& request) {
+    const std::vector<FoundResult> found = foundResults(job);
+    const std::vector<FoundResult> shown = shownResults(found, request.choice);
+    if (request.format == ListFormat::Csv)
+        return listCsv(shown);
+    std::string out;
+    if (request.rtf) {
+        // A filter that hides every line leaves the box empty; the apology is for a search
+        // that found nothing.
+        out = (shown.empty() && !found.empty() ? std::string("{}") : listRtf(shown)) + "\n";
+    } else if (found.empty()) {
+        out = std::string(kNoMatchLine) + "\n";
+    } else {
+        out = listText(shown);
+    }
+    out += std::to_string(found.size()) + " Wire combinations found";
+    if (shown.size() < found.size())
+        out += " (" + std::to_string(shown.size()) + " shown)";
+    return out + "\n";
+}
+
 std::string stopReason(const SearchOutcome& outcome) {
     switch (outcome.end) {
         case SearchEnd::TableFull:
@@ -281,19 +369,24 @@ Outcome run(const std::vector<std::string>& args) {
             outcome.out = std::string("wirnak-cli ") + wirnak::kVersion + "\n";
             return outcome;
         }
+        const ListRequest request = listRequest(options);
         setUpJob(*job, options);
+        if (request.choice.coveredOnly && !stockCheckOn(*job)) {
+            throw BadInput(
+                "--in-stock-only needs the stock check: give --weight and a weight in stock for "
+                "every size in --available");
+        }
 
         CliView view;
         const SearchOutcome searched = CombinationSearch(*job, view).run();
-        ReportText report =
-            reportText(*job, ".", options.has("--rtf") ? ReportFormat::Rtf : ReportFormat::Plain);
-        outcome.out = std::move(report.text);
-        if (options.has("--rtf"))
-            outcome.out += "\n";
-        outcome.out += std::to_string(report.written) + " Wire combinations found\n";
+        outcome.out =
+            request.asReported() ? reportAsFound(*job, request.rtf) : chosenList(*job, request);
         if (searched.end != SearchEnd::Complete) {
             outcome.status = kStoppedEarly;
             outcome.err = "wirnak-cli: " + stopReason(searched);
+            if (searched.end == SearchEnd::TableFull &&
+                request.choice.order != ResultOrder::AsFound)
+                outcome.err += "wirnak-cli: the order covers only the first 10001 found\n";
         }
     } catch (const BadInput& error) {
         outcome =

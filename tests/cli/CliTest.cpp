@@ -68,6 +68,24 @@ TEST(Cli, AJobThatFillsTheTableStopsAfter10001Lines) {
     EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 10001 + 1);
     EXPECT_TRUE(outcome.out.ends_with("\n10001 Wire combinations found\n"));
     EXPECT_NE(outcome.err.find("10001"), std::string::npos);
+
+    // Ordered, the same 10001 lines are sorted: what was not found cannot be ordered. One 8 SWG
+    // wire, the fewest of all, is found after the first 10001 and so is not among them.
+    auto ordered = run({"--round", "8=1", "--order", "wires", "--available",
+                        "8,9,10,11,12,13,13.5,14,14.5,15,15.5,16,16.5,17,17.5,18,18.5,19,"
+                        "19.5,20,20.5,21,21.5,22,22.5,23,24,25,26"});
+    EXPECT_EQ(ordered.status, 3);
+    EXPECT_TRUE(ordered.out.starts_with("23 SWG X 3, 24 SWG X 49,      12.90242\n"));
+    EXPECT_TRUE(ordered.err.ends_with("the order covers only the first 10001 found\n"));
+    auto sortedLines = [](const std::string& text) {
+        std::vector<std::string> lines;
+        for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos;
+             at = end + 1)
+            lines.push_back(text.substr(at, end - at));
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    };
+    EXPECT_EQ(sortedLines(ordered.out), sortedLines(outcome.out));
 }
 
 TEST(Cli, ACountBeyond32767StopsTheSearchAndNamesTheSize) {
@@ -140,6 +158,58 @@ TEST(Cli, ALongBadValueIsShownCutShortAndNeverInsideACharacter) {
         EXPECT_EQ(outcome.status, 2);
         EXPECT_NE(outcome.err.find(shown), std::string::npos) << outcome.err;
         EXPECT_LT(outcome.err.size(), 150u);
+    }
+}
+
+// One 8 SWG wire of a 2 kg winding from 14, 17 and 17.5 SWG with 5, 0.5 and 5 kg in stock: found,
+// fewest-wires and closest orders all differ, and one line is short of 17 SWG.
+std::vector<std::string> threeOrders(std::vector<std::string> options) {
+    std::vector<std::string> args = {"--round", "8=1",         "--weight",
+                                     "2",       "--available", "14=5,17=0.5,17.5=5"};
+    args.insert(args.end(), options.begin(), options.end());
+    return args;
+}
+
+TEST(Cli, OrderFilterAndCsvActOnTheReportsOwnLines) {
+    const std::string nine = "17 SWG X 3*, 17.5 SWG X 6,      12.97529\n";
+    const std::string five = "14 SWG X 3, 17 SWG X 2,      12.90506\n";
+    const std::string four = "14 SWG X 4,      12.97171\n";
+    const std::string count = "3 Wire combinations found\n";
+    EXPECT_EQ(run(threeOrders({})).out, nine + five + four + count);
+    EXPECT_EQ(run(threeOrders({"--order", "found"})).out, nine + five + four + count);
+    EXPECT_EQ(run(threeOrders({"--order", "wires"})).out, four + five + nine + count);
+    // 12.97171 is 0.0255 mm² from 12.94619, 12.97529 0.0291 and 12.90506 0.0411.
+    EXPECT_EQ(run(threeOrders({"--order=closest"})).out, four + nine + five + count);
+    EXPECT_EQ(run(threeOrders({"--in-stock-only", "--order", "wires"})).out,
+              four + five + "3 Wire combinations found (2 shown)\n");
+    EXPECT_EQ(run(threeOrders({"--in-stock-only", "--rtf"})).out,
+              "{14 SWG X 3, 17 SWG X 2,      12.90506\\par 14 SWG X 4,      12.97171\\par }\n"
+              "3 Wire combinations found (2 shown)\n");
+    EXPECT_EQ(run(threeOrders({"--format", "csv", "--order", "closest"})).out,
+              "combination,total_mm2,wires,short_stock,deviation_pct\r\n"
+              "14 SWG X 4,12.97171,4,,0.1971\r\n"
+              "\"17 SWG X 3*, 17.5 SWG X 6\",12.97529,9,17 SWG,0.2248\r\n"
+              "\"14 SWG X 3, 17 SWG X 2\",12.90506,5,,-0.3176\r\n");
+}
+
+TEST(Cli, ListOptionsAreRefusedWhereTheyCannotBeMet) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        // Without the stock check no line carries a star: "in stock" would mean nothing.
+        {{"--round", "8=1", "--available", "14=5", "--in-stock-only"}, "needs the stock check"},
+        {{"--round", "8=1", "--weight", "2", "--available", "14=5,17", "--in-stock-only"},
+         "needs the stock check"},
+        {threeOrders({"--order", "fastest"}), "'fastest' is not one of found, wires, closest"},
+        {threeOrders({"--format", "xml"}), "'xml' is not one of text, csv"},
+        {threeOrders({"--format", "csv", "--rtf"}), "do not go together"},
+        {threeOrders({"--in-stock-only=yes"}), "takes no value"},
+        {threeOrders({"--order", "wires", "--order", "closest"}), "twice"},
+    };
+    for (const auto& [args, reason] : cases) {
+        const auto outcome = run(args);
+        SCOPED_TRACE(reason);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_NE(outcome.err.find(reason), std::string::npos) << outcome.err;
     }
 }
 
