@@ -21,19 +21,6 @@ const char* const kAllSizes =
     "8,9,10,11,12,13,13.5,14,14.5,15,15.5,16,16.5,17,17.5,18,18.5,19,19.5,20,20.5,21,21.5,22,"
     "22.5,23,24,25,26";
 
-class QuietView : public ResultsView {
-public:
-    float progressValue() const override { return progress_; }
-    void setProgressValue(float value) override { progress_ = value; }
-    void setMousePointer(MousePointer) override {}
-    void setReportRtf(const std::string&) override {}
-    void setCountCaption(const std::string&) override {}
-    void showCountLabel() override {}
-
-private:
-    float progress_ = 0;
-};
-
 // The search alone, from the window set to the last result recorded; each run starts from the
 // cleared tables that Back on the results page leaves.
 void searchOnly(benchmark::State& state, double target, GaugeIndex thickest, GaugeIndex thinnest) {
@@ -47,7 +34,7 @@ void searchOnly(benchmark::State& state, double target, GaugeIndex thickest, Gau
         state.PauseTiming();
         clearSearchTables(*job);
         setAreaWindow(*job);
-        QuietView view;
+        SilentView view;
         state.ResumeTiming();
         CombinationSearch(*job, view).run();
         state.counters["results"] = job->resultCount;

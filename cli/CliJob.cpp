@@ -250,20 +250,6 @@ void setUpJob(JobState& job, const GivenOptions& options) {
     setAreaWindow(job);
 }
 
-// The command line shows no progress and no pointer, and prints the report itself.
-class CliView : public ResultsView {
-public:
-    float progressValue() const override { return progress_; }
-    void setProgressValue(float value) override { progress_ = value; }
-    void setMousePointer(MousePointer) override {}
-    void setReportRtf(const std::string&) override {}
-    void setCountCaption(const std::string&) override {}
-    void showCountLabel() override {}
-
-private:
-    float progress_ = 0;
-};
-
 // One of a few words: "--order wires".
 template <typename Choice, std::size_t N>
 Choice oneOf(const std::optional<std::string>& given, std::string_view option,
@@ -377,7 +363,7 @@ Outcome run(const std::vector<std::string>& args) {
                 "every size in --available");
         }
 
-        CliView view;
+        SilentView view;  // the command line prints the report itself
         const SearchOutcome searched = CombinationSearch(*job, view).run();
         outcome.out =
             request.asReported() ? reportAsFound(*job, request.rtf) : chosenList(*job, request);
