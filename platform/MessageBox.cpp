@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/App.h"
+#include "platform/Page.h"
 
 namespace forms {
 namespace {
@@ -23,13 +24,25 @@ MessageAnswer safeAnswer(MessageStyle style) {
     return style.buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
 }
 
-MessageAnswer showModal(const MessageBoxCall& call) {
-    // Nobody can answer a box on a screen that is never drawn: stop rather than hang.
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        qFatal("Unexpected message box \"%s\": \"%s\"", qPrintable(call.title),
-               qPrintable(call.prompt));
-    }
-    QMessageBox box(iconOf(call.style.icon), call.title, call.prompt);
+int& boxesShown() {
+    static int shown = 0;
+    return shown;
+}
+
+QString describe(const MessageBoxCall& call) {
+    const QString buttons = call.style.buttons == MessageButtons::RetryCancel
+                                ? QStringLiteral("Retry/Cancel")
+                                : QStringLiteral("OK");
+    const QString icon =
+        call.style.icon == MessageIcon::Exclamation ? QStringLiteral(", warning") : QString();
+    return QStringLiteral("[%1] \"%2\" (%3%4)").arg(call.title, call.prompt, buttons, icon);
+}
+
+}  // namespace
+
+MessageAnswer showModalMessageBox(const MessageBoxCall& call, QWidget* parent) {
+    QMessageBox box(iconOf(call.style.icon), call.title, call.prompt, QMessageBox::NoButton,
+                    parent);
     if (call.style.buttons == MessageButtons::RetryCancel) {
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Retry);
@@ -48,20 +61,21 @@ MessageAnswer showModal(const MessageBoxCall& call) {
     }
 }
 
-QString describe(const MessageBoxCall& call) {
-    const QString buttons = call.style.buttons == MessageButtons::RetryCancel
-                                ? QStringLiteral("Retry/Cancel")
-                                : QStringLiteral("OK");
-    const QString icon =
-        call.style.icon == MessageIcon::Exclamation ? QStringLiteral(", warning") : QString();
-    return QStringLiteral("[%1] \"%2\" (%3%4)").arg(call.title, call.prompt, buttons, icon);
-}
-
-}  // namespace
-
 MessageAnswer showMessage(const QString& prompt, MessageStyle style, const QString& title) {
     const MessageBoxCall call{prompt, style, title.isEmpty() ? App::title() : title};
-    return messageBoxHandler() ? messageBoxHandler()(call) : showModal(call);
+    ++boxesShown();
+    if (messageBoxHandler()) {
+        return messageBoxHandler()(call);
+    }
+    // Nobody can answer a box on a screen that is never drawn: stop rather than hang.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        qFatal("Unexpected message box %s", qPrintable(describe(call)));
+    }
+    return showModalMessageBox(call, frontPage());
+}
+
+int messageBoxesShown() {
+    return boxesShown();
 }
 
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler) {

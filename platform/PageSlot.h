@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPointer>
 
 #include "platform/Page.h"
@@ -31,6 +32,8 @@ private:
     void release(Page* page);
 
     QPointer<Page> page_;
+    // The size and place a sizable page was last left with: its next making opens with them.
+    QByteArray keptGeometry_;
 };
 
 template <class PageType>
