@@ -29,6 +29,7 @@ protected:
 
 private:
     friend class Page;
+    friend void discardAllPages();
     void release(Page* page);
 
     QPointer<Page> page_;
@@ -57,7 +58,8 @@ public:
 };
 
 // Ending the program: every loaded page is hidden at once and deleted once control returns to
-// the event loop (or at the next flush of deferred deletes); every slot is empty afterwards.
+// the event loop (or at the next flush of deferred deletes); every slot is empty afterwards and
+// keeps no size or place.
 void discardAllPages();
 
 }  // namespace forms
