@@ -1,6 +1,7 @@
 #include "pages/ResultsPage.h"
 
 #include <QLocale>
+#include <QShortcut>
 
 #include "gauge/JobState.h"
 #include "pages/AvailableWiresPage.h"
@@ -47,6 +48,9 @@ ResultsPage::ResultsPage() : Page(QStringLiteral("Equivalent wire combinations")
 
     forms::setTabOrder({backButton, nextButton, finishButton, printButton, reportBox});
     connect(printButton, &QPushButton::clicked, this, &ResultsPage::print);
+    // "print" has no access key: Ctrl+P prints, as in other programs.
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, printButton,
+            &QPushButton::click);
     connect(backButton, &QPushButton::clicked, this, &ResultsPage::back);
     connect(finishButton, &QPushButton::clicked, this, &ResultsPage::finish);
 }

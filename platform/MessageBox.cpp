@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QShowEvent>
 #include <QStringList>
 #include <utility>
 
@@ -38,11 +39,28 @@ QString describe(const MessageBoxCall& call) {
     return QStringLiteral("[%1] \"%2\" (%3%4)").arg(call.title, call.prompt, buttons, icon);
 }
 
+// A message box whose frame stands centred on its page's frame. Qt centres it only roughly, as
+// it cannot know the box's frame before the box is shown; it will be framed as the page is.
+class CentredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);  // sizes the box
+        const QWidget* page = parentWidget();
+        if (!page || event->spontaneous()) {
+            return;
+        }
+        setGeometry(innerCentredOn(page->frameGeometry(), page->geometry(), size()));
+    }
+};
+
 }  // namespace
 
 MessageAnswer showModalMessageBox(const MessageBoxCall& call, QWidget* parent) {
-    QMessageBox box(iconOf(call.style.icon), call.title, call.prompt, QMessageBox::NoButton,
-                    parent);
+    CentredMessageBox box(iconOf(call.style.icon), call.title, call.prompt, QMessageBox::NoButton,
+                          parent);
     if (call.style.buttons == MessageButtons::RetryCancel) {
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Retry);

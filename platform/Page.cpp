@@ -45,6 +45,13 @@ std::optional<Place>& wizardPlace() {
 
 }  // namespace
 
+QRect innerCentredOn(const QRect& frame, const QRect& inner, QSize innerSize) {
+    // The window manager will frame the new window as it framed the other one.
+    const QSize framed = innerSize + frame.size() - inner.size();
+    const QPoint frameCorner = frame.center() - QPoint(framed.width() / 2, framed.height() / 2);
+    return {frameCorner + (inner.topLeft() - frame.topLeft()), innerSize};
+}
+
 Page* frontPage() {
     Page* page = shownLast();
     return page && page->isVisible() ? page : nullptr;
@@ -94,17 +101,10 @@ void Page::takePlaceOfPreviousPage() {
     if (!place || shownLast() == this) {
         return;
     }
-    // A window is moved by its frame's corner. This page's frame is not known before it is
-    // shown; it will be as wide as the other page's.
     if (place->nextCentred) {
-        const QMargins frame(place->inner.left() - place->frame.left(),
-                             place->inner.top() - place->frame.top(),
-                             place->frame.right() - place->inner.right(),
-                             place->frame.bottom() - place->inner.bottom());
-        const QSize framed = size().grownBy(frame);
-        move(place->frame.center() - QPoint(framed.width() / 2, framed.height() / 2));
+        setGeometry(innerCentredOn(place->frame, place->inner, size()));
     } else {
-        move(place->frame.topLeft());
+        setGeometry(QRect(place->inner.topLeft(), size()));
     }
 }
 

@@ -74,6 +74,11 @@ private:
     bool nextPageCentred_ = false;
 };
 
+// Where a window of the given inner size stands with its frame centred on another window's
+// frame (given with its inner rectangle): its inner rectangle, which is how windows are placed
+// before the window manager has framed them.
+QRect innerCentredOn(const QRect& frame, const QRect& inner, QSize innerSize);
+
 // The page the user sees in front: the one shown last that is still visible, or nullptr.
 // Message boxes stand over it.
 Page* frontPage();
