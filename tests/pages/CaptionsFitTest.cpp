@@ -1,10 +1,7 @@
 #include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
@@ -116,9 +113,6 @@ TextPlace textOfReadOnlyText(const QWidget& control) {
         const QRect viewport = area->viewport()->geometry();
         return {QRect(viewport.topLeft(), document), viewport,
                 area->toPlainText().section(u'\n', 0, 0)};
-    }
-    if (const auto* box = qobject_cast<const QComboBox*>(&control)) {
-        return {QRect(QPoint(0, 0), box->sizeHint()), box->rect(), box->currentText()};
     }
     return {};
 }
