@@ -471,6 +471,13 @@ private slots:
         click(again.gaugeCheck(k8Swg));
         again.close();
         QCOMPARE(run_->end.count(), 2);
+
+        // Nor does an empty width hold Cancel up with its message.
+        OriginalWiresPage& rectangularWire = originalWiresSlot().get();
+        QVERIFY(showAndActivate(rectangularWire));
+        click(rectangularWire.rectangularOption);
+        click(rectangularWire.cancelButton);
+        QCOMPARE(run_->end.count(), 3);
     }
 
     void cancelAndTheCloseButtonEndTheProgram() {
