@@ -70,7 +70,10 @@ AvailableWiresPage::AvailableWiresPage() : Page(QStringLiteral("Available wires"
     note->setPlainText(text);
     note->setReadOnly(true);
     note->setFocusPolicy(Qt::NoFocus);  // a note to read, not a stop for Tab
-    note->setFont(QFont(QStringLiteral("Times New Roman"), 11.25, QFont::Bold));
+    QFont noteFont(QStringLiteral("Times New Roman"));
+    noteFont.setPointSizeF(11.25);
+    noteFont.setBold(true);
+    note->setFont(noteFont);
     note->setBackgroundRole(QPalette::Button);
     note->viewport()->setBackgroundRole(QPalette::Button);
     note->setLineWrapMode(QTextEdit::WidgetWidth);
@@ -88,6 +91,8 @@ AvailableWiresPage::AvailableWiresPage() : Page(QStringLiteral("Available wires"
     cancelButton =
         place<CommandButton>(this, QStringLiteral("cancelButton"), 4395, 6840, 1095, 375);
     cancelButton->setText(QStringLiteral("&Cancle"));
+    // Cancle ends the program even from a weight box that holds no number.
+    letEntriesGoUnchecked(cancelButton);
 
     QList<QWidget*> tabOrder;
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) tabOrder << gaugeCheck(i) << stockBox(i);
@@ -110,6 +115,7 @@ void AvailableWiresPage::placeGaugeRow(GaugeIndex i) {
     auto* weight = place<TextBox>(this, arrayElementName("stockBox", i), column.textLeft,
                                   2520 + top, 495, 285);
     weight->hide();
+    weight->letGoUncheckedTo(check);  // unticking the size takes its box away unasked
     auto* kg = place<Label>(this, arrayElementName("stockUnit", i), column.labelLeft, 2550 + top,
                             column.labelWidth, 225);
     kg->setText(QStringLiteral("KG"));
@@ -148,6 +154,10 @@ void AvailableWiresPage::onGaugeToggled(GaugeIndex index) {
 void AvailableWiresPage::onStockBoxLeft(GaugeIndex index) {
     const QString label = QString::fromStdString(gaugeLabel(index));
     const QString text = stockBox(index)->text();
+    const auto weight = toSingle(text);
+    if (!weight && stockBox(index)->deferRefusal()) {
+        return;  // Cancle, or unticking the size, which takes the box away
+    }
     if (!isNumeric(text)) {
         const MessageAnswer answer =
             showMessage("Enter weight of " + label + "  wire, else weight check will be disabled",
@@ -160,7 +170,6 @@ void AvailableWiresPage::onStockBoxLeft(GaugeIndex index) {
         }
         return;
     }
-    const auto weight = toSingle(text);
     if (!weight) {
         // Past the largest single-precision number: refuse it rather than store infinity.
         showMessage("The weight of " + label + " wire is too large.", kWarningOk);

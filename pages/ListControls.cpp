@@ -98,8 +98,6 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     connect(orderChoice, &QComboBox::currentIndexChanged, this, &ListControls::showChosenList);
     auto* save = new QShortcut(QKeySequence::Save, &page);
     connect(save, &QShortcut::activated, this, &ListControls::saveList);
-    auto* print = new QShortcut(QKeySequence::Print, &page);
-    connect(print, &QShortcut::activated, page.printButton, &QPushButton::click);
     page.installEventFilter(this);
     page.reportBox->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(page.reportBox, &QWidget::customContextMenuRequested, this,

@@ -119,6 +119,8 @@ void OriginalWiresPage::placeGaugeRow(GaugeIndex index) {
     countBox.set(index, place<TextBox>(this, arrayElementName("countBox", index), column.textLeft,
                                        top - 15, 495, 285));
     countBox(index)->hide();
+    // Clearing the gauge takes its box away: an empty box does not stand in the way.
+    countBox(index)->letGoUncheckedTo(gaugeCheck(index));
 
     countUnit.set(index, place<Label>(this, arrayElementName("countUnit", index), column.labelLeft,
                                       top + 15, 495, 225));
@@ -140,6 +142,8 @@ void OriginalWiresPage::placeWeightAndButtons() {
     cancelButton =
         place<CommandButton>(this, QStringLiteral("cancelButton"), 4395, 6840, 1095, 375);
     cancelButton->setText(QStringLiteral("&Cancel"));
+    // Cancel ends the program even from an entry box that holds no number yet.
+    letEntriesGoUnchecked(cancelButton);
 }
 
 void OriginalWiresPage::connectEvents() {
@@ -247,6 +251,9 @@ void OriginalWiresPage::onCountBoxLeft(GaugeIndex index) {
         jobState().origWireCount[index] = *count;
         return;
     }
+    if (countBox(index)->deferRefusal()) {
+        return;  // Cancel, or clearing the gauge, which takes the box away
+    }
     showMessage(QStringLiteral("Enter no of parallel wires of ") + label + QStringLiteral(" wire"),
                 kWarningOk, QStringLiteral("Error!"));
     countBox(index)->setFocus();
@@ -257,7 +264,19 @@ void OriginalWiresPage::onRectangularBoxLeft(RectangularField field) {
         nextButton->setEnabled(true);
         return;
     }
+    if (rectangularBox(field)->deferRefusal()) {
+        return;  // on the way to Cancel
+    }
     showMessage(notEnteredMessage(field), kWarningOk);
+    disableNextFor(rectangularBox(field));
+}
+
+void OriginalWiresPage::disableNextFor(TextBox* refusedEntry) {
+    // A disabled button passes the focus on, which here is to "Cancel": a second Return would
+    // end the program. The entry that needs a value takes it instead.
+    if (focusWidget() == nextButton) {
+        refusedEntry->setFocus();
+    }
     nextButton->setEnabled(false);
 }
 
@@ -281,7 +300,7 @@ bool OriginalWiresPage::takeRectangularTarget(JobState& job) {
     for (const RectangularField field : {kWidth, kThickness, kParallelWires}) {
         if (!isNumeric(rectangularBox(field)->text())) {
             showMessage(notEnteredMessage(field), kWarningOk);
-            nextButton->setEnabled(false);
+            disableNextFor(rectangularBox(field));
             return false;
         }
     }

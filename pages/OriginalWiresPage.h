@@ -53,6 +53,7 @@ private:
     void cancel();
 
     void showRectangularEntries(bool visible);
+    void disableNextFor(forms::TextBox* refusedEntry);
     bool anyGaugeTicked() const;
     bool takeRectangularTarget(JobState& job);
     bool takeWeight(JobState& job);

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QProgressBar>
+#include <QShortcut>
 
 #include "gauge/JobState.h"
 #include "pages/AvailableWiresPage.h"
@@ -18,6 +19,8 @@ namespace {
 // The buttons, the progress bar and the count stand in a fixed band at the top; the report box
 // fills the window below it.
 constexpr int kBandHeight = 3255;
+// The window opens as tall as the data pages, so that the report shows a good many lines.
+constexpr int kOpeningHeight = 7605;
 
 // What a screen reader says for the controls that show no caption of their own.
 void nameForScreenReaders(ResultsPage& page) {
@@ -50,10 +53,13 @@ ResultsPage::ResultsPage() : Page(QStringLiteral("Equivalent wire combinations")
     reportBox = place<ReportBox>(this, QStringLiteral("reportBox"), 0, kBandHeight, 7425,
                                  4080 - kBandHeight);
     printerDialog = std::make_unique<QtPrinterDialog>(this);
-    setSizable();
+    setSizable(7425, kOpeningHeight);
 
     forms::setTabOrder({backButton, nextButton, finishButton, printButton, reportBox});
     connect(printButton, &QPushButton::clicked, this, &ResultsPage::print);
+    // "print" has no access key: Ctrl+P prints, as in other programs.
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, printButton,
+            &QPushButton::click);
     connect(backButton, &QPushButton::clicked, this, &ResultsPage::back);
     connect(finishButton, &QPushButton::clicked, this, &ResultsPage::finish);
     nameForScreenReaders(*this);
@@ -107,11 +113,13 @@ void ResultsPage::resizeEvent(QResizeEvent* event) {
 }
 
 void ResultsPage::layoutReportBox() {
-    const int height = innerHeightTwips();
-    if (height < kBandHeight) {
+    // In pixels of the window as it is: twips rounded to pixels and back would let the box run
+    // past the window's edge.
+    const int band = twipsToPixels(kBandHeight);
+    if (height() < band) {
         return;  // minimized or squeezed: keep the layout as it was
     }
-    reportBox->setGeometry(twipsRect(0, kBandHeight, innerWidthTwips(), height - kBandHeight));
+    reportBox->setGeometry(0, band, width(), height() - band);
 }
 
 void ResultsPage::print() {

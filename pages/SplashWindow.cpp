@@ -31,6 +31,7 @@ void growLeftToFit(QLabel* label) {
 SplashWindow::SplashWindow() : Page(QString(), 7575, 5865) {
     // A blank rather than an empty title: Qt would put the application's name there.
     setWindowTitle(QStringLiteral(" "));
+    setNextPageCentred();  // the wizard's first page opens where the splash stood
 
     frame = place<Frame>(this, QStringLiteral("frame"), 120, 0, 7380, 5775);
 

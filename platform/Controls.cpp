@@ -9,34 +9,127 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "platform/MessageBox.h"
+
 namespace forms {
 namespace {
 
-// The control whose taking of the focus an entry box's check refused just now (by putting the
-// focus back). It holds only for the input event being handled.
-QPointer<QWidget>& refusedFocusTarget() {
-    static QPointer<QWidget> target;
-    return target;
-}
-
-void noteFocusOutcome(QWidget* target, bool refused) {
-    refusedFocusTarget() = refused ? target : nullptr;
-    if (refused) {
-        QTimer::singleShot(0, [] { refusedFocusTarget() = nullptr; });
-    }
-}
-
-bool focusWasRefused(const QWidget* control) {
-    return control && refusedFocusTarget() == control &&
-           control->window()->focusWidget() != control;
-}
+constexpr const char* kLetsEntriesGoUnchecked = "letsEntriesGoUnchecked";
 
 bool activationOnly(const QFocusEvent* event) {
     return event->reason() == Qt::ActiveWindowFocusReason ||
            event->reason() == Qt::PopupFocusReason;
 }
 
+// What the check of the entry box being left did to the control that was taking the focus: it
+// took the focus back (refused), or it showed a message. It holds only for the input event
+// being handled.
+struct CheckOutcome {
+    QPointer<QWidget> target;
+    bool refused = false;
+    bool showedMessage = false;
+};
+
+CheckOutcome& lastCheckOutcome() {
+    static CheckOutcome outcome;
+    return outcome;
+}
+
+void noteCheckOutcome(QWidget* target, bool showedMessage) {
+    const bool refused = target && target->window()->focusWidget() != target;
+    lastCheckOutcome() = {target, refused, showedMessage};
+    if (refused || showedMessage) {
+        QTimer::singleShot(0, [] { lastCheckOutcome() = {}; });
+    }
+}
+
+enum class PressAfterCheck { AsUsual, Dropped, WholeClick };
+
+PressAfterCheck pressAfterCheck(const QWidget* control) {
+    const CheckOutcome& outcome = lastCheckOutcome();
+    if (!control || outcome.target != control) {
+        return PressAfterCheck::AsUsual;
+    }
+    if (outcome.refused && control->window()->focusWidget() != control) {
+        return PressAfterCheck::Dropped;
+    }
+    return outcome.showedMessage ? PressAfterCheck::WholeClick : PressAfterCheck::AsUsual;
+}
+
+// A mouse press that follows an entry box's check: dropped when the check refused, a whole
+// click when a message box took the release. True when the press is thus settled.
+bool settlePressAfterCheck(QAbstractButton& button, QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return false;
+    }
+    switch (pressAfterCheck(&button)) {
+        case PressAfterCheck::AsUsual:
+            return false;
+        case PressAfterCheck::Dropped:
+            break;
+        case PressAfterCheck::WholeClick:
+            lastCheckOutcome() = {};
+            button.click();
+            break;
+    }
+    event->accept();
+    return true;
+}
+
 }  // namespace
+
+// The check of an entry box whose refusal waits while the focus is on a control that lets the
+// box go unchecked; it runs again when the focus leaves that control.
+class DeferredCheck : public QObject {
+public:
+    static DeferredCheck& instance() {
+        static DeferredCheck* waiting = new DeferredCheck;  // outlives every control it watches
+        return *waiting;
+    }
+
+    void wait(TextBox* box, QWidget* focusHolder) {
+        clear();
+        box_ = box;
+        focusHolder_ = focusHolder;
+        focusHolder->installEventFilter(this);
+    }
+
+    void drop(const TextBox* box) {
+        if (box_ == box) {
+            clear();
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::FocusOut || watched != focusHolder_ ||
+            activationOnly(static_cast<QFocusEvent*>(event))) {
+            return false;
+        }
+        const QPointer<TextBox> box = box_;
+        clear();
+        if (box && box->isVisible() && box->isEnabled()) {
+            box->checkOnLeaving(QApplication::focusWidget());
+        }
+        return false;
+    }
+
+private:
+    void clear() {
+        if (focusHolder_) {
+            focusHolder_->removeEventFilter(this);
+        }
+        box_ = nullptr;
+        focusHolder_ = nullptr;
+    }
+
+    QPointer<TextBox> box_;
+    QPointer<QWidget> focusHolder_;
+};
+
+void letEntriesGoUnchecked(QWidget* control) {
+    control->setProperty(kLetsEntriesGoUnchecked, true);
+}
 
 QString arrayElementName(const QString& name, int index) {
     return QStringLiteral("%1(%2)").arg(name).arg(index);
@@ -57,15 +150,42 @@ Label::Label(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+bool TextBox::goesUncheckedTo(const QWidget* control) const {
+    return control &&
+           (control == uncheckedTo_ || control->property(kLetsEntriesGoUnchecked).toBool());
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    DeferredCheck::instance().drop(this);
+    QLineEdit::focusInEvent(event);
+}
+
 void TextBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (activationOnly(event)) {
+    if (!activationOnly(event)) {
+        // Qt has already named the control that is taking the focus.
+        checkOnLeaving(QApplication::focusWidget());
+    }
+}
+
+bool TextBox::deferRefusal() {
+    if (!goesUncheckedTo(leavingTo_)) {
+        return false;
+    }
+    DeferredCheck::instance().wait(this, leavingTo_);
+    return true;
+}
+
+void TextBox::checkOnLeaving(QWidget* target) {
+    if (target == this) {
         return;
     }
-    // Qt has already named the control that is taking the focus.
-    QPointer<QWidget> target = QApplication::focusWidget();
+    const QPointer<QWidget> guarded = target;
+    const int boxesBefore = messageBoxesShown();
+    leavingTo_ = target;
     emit focusLeft();
-    noteFocusOutcome(target, target && target->window()->focusWidget() != target);
+    leavingTo_ = nullptr;
+    noteCheckOutcome(guarded, messageBoxesShown() != boxesBefore);
 }
 
 bool CommandButton::event(QEvent* event) {
@@ -80,7 +200,9 @@ void CommandButton::pressByAccessKey() {
     if (focusPolicy() & Qt::TabFocus) {
         setFocus(Qt::ShortcutFocusReason);
     }
-    if (!focusWasRefused(this) && isEnabled() && isVisible()) {
+    const bool refused = pressAfterCheck(this) == PressAfterCheck::Dropped;
+    lastCheckOutcome() = {};
+    if (!refused && isEnabled() && isVisible()) {
         click();
     }
 }
@@ -95,19 +217,21 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
 }
 
 void CommandButton::mousePressEvent(QMouseEvent* event) {
-    if (focusWasRefused(this)) {
-        event->accept();
-        return;
+    if (!settlePressAfterCheck(*this, event)) {
+        QPushButton::mousePressEvent(event);
     }
-    QPushButton::mousePressEvent(event);
 }
 
 void CheckBox::mousePressEvent(QMouseEvent* event) {
-    if (focusWasRefused(this)) {
-        event->accept();
-        return;
+    if (!settlePressAfterCheck(*this, event)) {
+        QCheckBox::mousePressEvent(event);
     }
-    QCheckBox::mousePressEvent(event);
+}
+
+void OptionButton::mousePressEvent(QMouseEvent* event) {
+    if (!settlePressAfterCheck(*this, event)) {
+        QRadioButton::mousePressEvent(event);
+    }
 }
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {

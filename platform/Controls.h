@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
@@ -58,24 +59,54 @@ public:
     explicit Frame(QWidget* parent = nullptr);
 };
 
-// An entry box. focusLeft is emitted when the focus moves on to another control of the page; not
-// when a message box, a popup or another window merely takes the activation.
+// Marks a control to which the focus may go from any entry box without the box refusing it:
+// "Cancel" must end the program even from a box that holds no number (see
+// TextBox::deferRefusal).
+void letEntriesGoUnchecked(QWidget* control);
+
+// An entry box. focusLeft, the box's check, is emitted when the focus moves on to another
+// control of the page; not when a message box, a popup or another window merely takes the
+// activation.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit TextBox(QWidget* parent = nullptr) : QLineEdit(parent) {}
 
+    // The focus may go to this one control without this box refusing it, such as the check box
+    // that takes the box away.
+    void letGoUncheckedTo(QWidget* control) { uncheckedTo_ = control; }
+
+    // For a check that is about to refuse the text: true when the focus is going to a control
+    // that lets this box go unchecked. The refusal then waits: the check runs again when the
+    // focus moves on from there to another control, unless by then the box is hidden, disabled
+    // or holds the focus again.
+    bool deferRefusal();
+
 signals:
     void focusLeft();
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    friend class DeferredCheck;
+    void checkOnLeaving(QWidget* target);
+    bool goesUncheckedTo(const QWidget* control) const;
+
+    QPointer<QWidget> uncheckedTo_;
+    QPointer<QWidget> leavingTo_;  // while the check runs
 };
 
+// A press on a button, check box or option button takes the focus first, so the entry box being
+// left is checked before the press counts. When that check refuses the entry by taking the
+// focus back, the press is dropped. When the check only shows a message, the release of the
+// mouse went to the message box: the press counts as a whole click at once, so nothing stays
+// drawn pressed.
+
 // A push button. Its access key ("&Next >": Alt+N) acts like a click: the focus moves to the
-// button first, so the entry box being left is checked before the button's click. When that
-// check refuses the entry by taking the focus back, the press is dropped, by key or by mouse
-// alike.
+// button first, so the entry box being left is checked before the button's click, by key or by
+// mouse alike.
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
@@ -90,8 +121,7 @@ private:
     void pressByAccessKey();
 };
 
-// A check box whose press is dropped, like a button's, when the entry box being left refuses
-// to let the focus go.
+// A check box whose press follows the entry box's check as a button's does.
 class CheckBox : public QCheckBox {
     Q_OBJECT
 public:
@@ -103,7 +133,8 @@ protected:
 
 // An option button. Taking the focus selects it; chosen is emitted when it becomes selected. The
 // option buttons of one container form a group: Tab stops only at the selected one (at each
-// while none is), and the arrow keys move within the group.
+// while none is), and the arrow keys move within the group. Its press follows the entry box's
+// check as a button's does.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
@@ -117,6 +148,7 @@ signals:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QList<OptionButton*> group() const;

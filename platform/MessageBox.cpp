@@ -2,10 +2,12 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QShowEvent>
 #include <QStringList>
 #include <utility>
 
 #include "platform/App.h"
+#include "platform/Page.h"
 
 namespace forms {
 namespace {
@@ -23,13 +25,42 @@ MessageAnswer safeAnswer(MessageStyle style) {
     return style.buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
 }
 
-MessageAnswer showModal(const MessageBoxCall& call) {
-    // Nobody can answer a box on a screen that is never drawn: stop rather than hang.
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        qFatal("Unexpected message box \"%s\": \"%s\"", qPrintable(call.title),
-               qPrintable(call.prompt));
+int& boxesShown() {
+    static int shown = 0;
+    return shown;
+}
+
+QString describe(const MessageBoxCall& call) {
+    const QString buttons = call.style.buttons == MessageButtons::RetryCancel
+                                ? QStringLiteral("Retry/Cancel")
+                                : QStringLiteral("OK");
+    const QString icon =
+        call.style.icon == MessageIcon::Exclamation ? QStringLiteral(", warning") : QString();
+    return QStringLiteral("[%1] \"%2\" (%3%4)").arg(call.title, call.prompt, buttons, icon);
+}
+
+// A message box whose frame stands centred on its page's frame. Qt centres it only roughly, as
+// it cannot know the box's frame before the box is shown; it will be framed as the page is.
+class CentredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);  // sizes the box
+        const QWidget* page = parentWidget();
+        if (!page || event->spontaneous()) {
+            return;
+        }
+        setGeometry(innerCentredOn(page->frameGeometry(), page->geometry(), size()));
     }
-    QMessageBox box(iconOf(call.style.icon), call.title, call.prompt);
+};
+
+}  // namespace
+
+MessageAnswer showModalMessageBox(const MessageBoxCall& call, QWidget* parent) {
+    CentredMessageBox box(iconOf(call.style.icon), call.title, call.prompt, QMessageBox::NoButton,
+                          parent);
     if (call.style.buttons == MessageButtons::RetryCancel) {
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Retry);
@@ -48,20 +79,21 @@ MessageAnswer showModal(const MessageBoxCall& call) {
     }
 }
 
-QString describe(const MessageBoxCall& call) {
-    const QString buttons = call.style.buttons == MessageButtons::RetryCancel
-                                ? QStringLiteral("Retry/Cancel")
-                                : QStringLiteral("OK");
-    const QString icon =
-        call.style.icon == MessageIcon::Exclamation ? QStringLiteral(", warning") : QString();
-    return QStringLiteral("[%1] \"%2\" (%3%4)").arg(call.title, call.prompt, buttons, icon);
-}
-
-}  // namespace
-
 MessageAnswer showMessage(const QString& prompt, MessageStyle style, const QString& title) {
     const MessageBoxCall call{prompt, style, title.isEmpty() ? App::title() : title};
-    return messageBoxHandler() ? messageBoxHandler()(call) : showModal(call);
+    ++boxesShown();
+    if (messageBoxHandler()) {
+        return messageBoxHandler()(call);
+    }
+    // Nobody can answer a box on a screen that is never drawn: stop rather than hang.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        qFatal("Unexpected message box %s", qPrintable(describe(call)));
+    }
+    return showModalMessageBox(call, frontPage());
+}
+
+int messageBoxesShown() {
+    return boxesShown();
 }
 
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler) {

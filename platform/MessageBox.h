@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+class QWidget;
+
 // Modal message boxes that answer with the button pressed.
 namespace forms {
 
@@ -28,8 +30,13 @@ enum class MessageAnswer { Ok, Cancel, Retry };
 
 // Shows the prompt and waits for the user. Without a title the application's title is shown.
 // Retry and Cancel open with Retry as the default; closing the box otherwise than by a button
-// answers Cancel, or OK where OK is the only button.
+// answers Cancel, or OK where OK is the only button. The box stands centred over the page in
+// front.
 MessageAnswer showMessage(const QString& prompt, MessageStyle style, const QString& title = {});
+
+// How many message boxes have been shown in this run, answered by the user or by a test's
+// script alike: a control can tell whether a box came up while an event was being handled.
+int messageBoxesShown();
 
 // One message box as the user saw it: the title is the one shown.
 struct MessageBoxCall {
@@ -37,6 +44,10 @@ struct MessageBoxCall {
     MessageStyle style;
     QString title;
 };
+
+// The modal box itself, over parent (centred on it), whatever handler is set. showMessage uses
+// it when no test handler answers.
+MessageAnswer showModalMessageBox(const MessageBoxCall& call, QWidget* parent);
 
 // Tests answer message boxes through a handler instead of a modal window; the previous handler
 // is returned, an empty handler restores real boxes.

@@ -3,10 +3,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QThread>
 #include <QWindow>
+#include <optional>
 
 #include "platform/App.h"
+#include "platform/CaptionFit.h"
 #include "platform/Controls.h"
 #include "platform/PageSlot.h"
 #include "platform/Twips.h"
@@ -22,7 +25,37 @@ bool takesTabFocus(const QWidget* widget, const QWidget* page) {
            widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus);
 }
 
+QPointer<Page>& shownLast() {
+    static QPointer<Page> page;
+    return page;
+}
+
+// Where the wizard stands on the screen: the page in front with its window frame, kept up to
+// date as the user moves it, and still known once that page is gone.
+struct Place {
+    QRect frame;
+    QRect inner;
+    bool nextCentred = false;
+};
+
+std::optional<Place>& wizardPlace() {
+    static std::optional<Place> place;
+    return place;
+}
+
 }  // namespace
+
+QRect innerCentredOn(const QRect& frame, const QRect& inner, QSize innerSize) {
+    // The window manager will frame the new window as it framed the other one.
+    const QSize framed = innerSize + frame.size() - inner.size();
+    const QPoint frameCorner = frame.center() - QPoint(framed.width() / 2, framed.height() / 2);
+    return {frameCorner + (inner.topLeft() - frame.topLeft()), innerSize};
+}
+
+Page* frontPage() {
+    Page* page = shownLast();
+    return page && page->isVisible() ? page : nullptr;
+}
 
 Page::Page(const QString& caption, int innerWidthTwips, int innerHeightTwips) {
     setWindowTitle(caption);
@@ -35,21 +68,71 @@ Page::~Page() {
     }
 }
 
-void Page::setSizable() {
-    const QSize design = size();
+void Page::setSizable(int openingWidthTwips, int openingHeightTwips) {
+    sizable_ = true;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(design);
+    resize(twipsToPixels(openingWidthTwips), twipsToPixels(openingHeightTwips));
 }
 
 void Page::showPage() {
     const bool firstDisplay = !shownBefore_;
     shownBefore_ = true;
+    if (!isVisible()) {
+        takePlaceOfPreviousPage();
+    }
     show();
     activateWindow();
+    shownLast() = this;
+    notePlace();
+    // Whether or not the window manager lets the window be active yet, the focus waits in the
+    // first control for when it is.
     if (firstDisplay) {
         focusFirstControl();
     }
+}
+
+void Page::takePlaceOfPreviousPage() {
+    if (sizable_ && slot_ && !slot_->keptGeometry_.isEmpty()) {
+        restoreGeometry(slot_->keptGeometry_);
+        return;
+    }
+    const std::optional<Place>& place = wizardPlace();
+    if (!place || shownLast() == this) {
+        return;
+    }
+    if (place->nextCentred) {
+        setGeometry(innerCentredOn(place->frame, place->inner, size()));
+    } else {
+        setGeometry(QRect(place->inner.topLeft(), size()));
+    }
+}
+
+void Page::notePlace() {
+    if (shownLast() == this && isVisible() && !isMinimized()) {
+        wizardPlace() = Place{frameGeometry(), geometry(), nextPageCentred_};
+    }
+}
+
+void Page::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fitCaptions(*this);
+    notePlace();
+}
+
+void Page::hideEvent(QHideEvent* event) {
+    notePlace();
+    QWidget::hideEvent(event);
+}
+
+void Page::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    notePlace();
+}
+
+void Page::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    notePlace();
 }
 
 void Page::unload() {
@@ -57,6 +140,9 @@ void Page::unload() {
         return;
     }
     unloaded_ = true;
+    if (sizable_ && slot_) {
+        slot_->keptGeometry_ = saveGeometry();
+    }
     if (slot_) {
         slot_->release(this);
         slot_ = nullptr;

@@ -18,8 +18,9 @@ class Page : public QWidget {
 public:
     ~Page() override;
 
-    // Shows the page, not modal. The first display lays it out and gives the focus to the first
-    // control in the tab order. Hiding it (hide()) keeps its controls and entries.
+    // Shows the page, not modal, where the page it replaces stood: a wizard stays in one place
+    // on the screen. The first display lays it out and gives the focus to the first control in
+    // the tab order. Hiding it (hide()) keeps its controls and entries.
     void showPage();
     // Destroys the page (once control is back in the event loop, so a page may unload itself
     // from its own handler) and empties its slot at once.
@@ -39,24 +40,47 @@ public:
 protected:
     Page(const QString& caption, int innerWidthTwips, int innerHeightTwips);
 
-    // Lets the user resize the window (pages are fixed in size otherwise).
-    void setSizable();
+    // Lets the user resize the window (pages are fixed in size otherwise); it opens with the
+    // given inner size. The size and place the user gives it are kept for the rest of the run,
+    // also when the page is unloaded and made anew.
+    void setSizable(int openingWidthTwips, int openingHeightTwips);
+
+    // The page shown after this one opens with its centre on this page's centre instead of at
+    // its top left corner: for a window of another shape, such as a splash screen.
+    void setNextPageCentred() { nextPageCentred_ = true; }
 
     // Runs once, when the page's slot has made it, before it is first shown.
     virtual void loadEvent() {}
 
     // The window's own close button ends the program, as the pages' Cancel does.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class PageSlotBase;
     void load() { loadEvent(); }
     void focusFirstControl();
+    void takePlaceOfPreviousPage();
+    void notePlace();
 
     PageSlotBase* slot_ = nullptr;
     MousePointer mousePointer_ = MousePointer::Default;
     bool shownBefore_ = false;
     bool unloaded_ = false;
+    bool sizable_ = false;
+    bool nextPageCentred_ = false;
 };
+
+// Where a window of the given inner size stands with its frame centred on another window's
+// frame (given with its inner rectangle): its inner rectangle, which is how windows are placed
+// before the window manager has framed them.
+QRect innerCentredOn(const QRect& frame, const QRect& inner, QSize innerSize);
+
+// The page the user sees in front: the one shown last that is still visible, or nullptr.
+// Message boxes stand over it.
+Page* frontPage();
 
 }  // namespace forms

@@ -44,6 +44,7 @@ void PageSlotBase::release(Page* page) {
 void discardAllPages() {
     for (PageSlotBase* slot : allSlots()) {
         slot->unload();
+        slot->keptGeometry_.clear();  // the run is over
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPointer>
 
 #include "platform/Page.h"
@@ -28,9 +29,12 @@ protected:
 
 private:
     friend class Page;
+    friend void discardAllPages();
     void release(Page* page);
 
     QPointer<Page> page_;
+    // The size and place a sizable page was last left with: its next making opens with them.
+    QByteArray keptGeometry_;
 };
 
 template <class PageType>
@@ -54,7 +58,8 @@ public:
 };
 
 // Ending the program: every loaded page is hidden at once and deleted once control returns to
-// the event loop (or at the next flush of deferred deletes); every slot is empty afterwards.
+// the event loop (or at the next flush of deferred deletes); every slot is empty afterwards and
+// keeps no size or place.
 void discardAllPages();
 
 }  // namespace forms

@@ -15,6 +15,17 @@ QAbstractPrintDialog::PrintDialogOptions optionsFor(int flags) {
     return options;
 }
 
+// Qt's dialog still shows its page-range choices, greyed or not, beside "Selection"; where no
+// page range is to be offered they go altogether.
+void hidePageRangeChoices(QPrintDialog& dialog) {
+    for (const char* name :
+         {"printRange", "from", "label_3", "to", "pagesRadioButton", "pagesLineEdit"}) {
+        if (auto* choice = dialog.findChild<QWidget*>(QLatin1String(name))) {
+            choice->hide();
+        }
+    }
+}
+
 }  // namespace
 
 QtPrinterDialog::QtPrinterDialog(QWidget* parent)
@@ -25,6 +36,8 @@ QtPrinterDialog::QtPrinterDialog(QWidget* parent)
 QPrinter* QtPrinterDialog::showPrinter() {
     QPrintDialog dialog(&printer_, parent_);
     dialog.setOptions(optionsFor(flags()));
+    if (flags() & NoPageRange)
+        hidePageRangeChoices(dialog);
     dialog.setPrintRange(flags() & OpenOnSelection ? QAbstractPrintDialog::Selection
                                                    : QAbstractPrintDialog::AllPages);
     return dialog.exec() == QDialog::Accepted ? &printer_ : nullptr;

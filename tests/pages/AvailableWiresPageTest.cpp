@@ -72,10 +72,28 @@ private slots:
         for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
             QVERIFY(!check(i)->geometry().intersects(weight(i)->geometry()));
         }
-        const QString note = page_->note->toPlainText();
-        QVERIFY(note.contains("enter wires wich \nare near to wires for wich you want"));
-        QVERIFY(note.endsWith("unuseable \ncombinations and overflow error will occur."));
-        QVERIFY(note.startsWith("Enter available wires in this form.\n  \nCaution: Don't"));
+        QCOMPARE(page_->note->toPlainText(),
+                 QStringLiteral("Enter available wires in this form.\n"
+                                "  \n"
+                                "Caution: Don't enter inventory of available wires, enter wires "
+                                "wich \n"
+                                "are near to wires for wich you want to find equivalent SWG. \n"
+                                "Example: for 8swg wire enter 9,10,11,.....swg\n"
+                                "if you enter 25,26,....swg you will get too many unuseable \n"
+                                "combinations and overflow error will occur."));
+        // Laid out for 11.25 pt (a smaller size only where the system's fonts need it).
+        QCOMPARE(AvailableWiresPage().note->font().pointSizeF(), 11.25);
+    }
+
+    void tabRunsThroughTheRowsThenNextCancleAndBack() {
+        QStringList order;
+        for (QWidget* w = check(0); order.size() < 61; w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus) {
+                order << w->objectName();
+            }
+        }
+        QCOMPARE(order.mid(38, 2), (QStringList{"gaugeCheck(19)", "stockBox(19)"}));
+        QCOMPARE(order.mid(58), (QStringList{"nextButton", "cancelButton", "backButton"}));
     }
 
     void tickingShowsTheWeightBoxWithTheCursorAndSetsTheArea() {
@@ -176,6 +194,44 @@ private slots:
         QVERIFY(weight(k12Swg)->isVisible());
         QCOMPARE(weight(k12Swg)->text(), QStringLiteral("4"));
         QCOMPARE(jobState().availWeight[k12Swg], 4.0f);
+    }
+
+    // An empty weight box holds up every move but these: Cancle, the close button, and
+    // unticking that very size, which takes the box away.
+    void anEmptyWeightDoesNotHoldUpCancleOrUntickingItsSize() {
+        click(check(k12Swg));
+        click(check(k12Swg));
+        QVERIFY(!check(k12Swg)->isChecked());
+        QVERIFY(!weight(k12Swg)->isVisible());
+        QVERIFY(!kg(k12Swg)->isVisible());
+        QCOMPARE(jobState().noWeightCheck, short(0));
+
+        click(check(k8Swg));
+        click(page_->cancelButton);
+        QCOMPARE(run_->end.count(), 1);
+
+        page_ = &availableWiresSlot().get();
+        QVERIFY(showAndActivate(*page_));
+        click(check(k8Swg));
+        page_->close();
+        QCOMPARE(run_->end.count(), 2);
+    }
+
+    // The release of a press that leaves an empty weight box goes to the question: Retry drops
+    // the press, Cancel lets it go on as a whole click; neither leaves the button drawn pressed.
+    void aClickTheWeightQuestionInterruptsEndsWithNothingPressed() {
+        click(check(k8Swg));
+        expectWeightMessage(k8Swg, MessageAnswer::Retry);
+        QTest::mousePress(page_->backButton, Qt::LeftButton);
+        QVERIFY(!page_->backButton->isDown());
+        QCOMPARE(focused(), weight(k8Swg));
+        QVERIFY(page_->isVisible());
+
+        expectWeightMessage(k8Swg, MessageAnswer::Cancel);
+        QTest::mousePress(page_->backButton, Qt::LeftButton);
+        QVERIFY(!page_->backButton->isDown());
+        QVERIFY(!page_->isVisible());
+        QVERIFY(originalWiresSlot().get().isVisible());
     }
 
     void cancleAndTheCloseButtonEndTheProgram() {

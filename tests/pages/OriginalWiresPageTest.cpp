@@ -176,10 +176,19 @@ private slots:
 
         click(check(k13Swg));  // the last ticked gauge
         QVERIFY(!next()->isEnabled());
+        QVERIFY(!find<Label>(element("countUnit", k13Swg))->isVisible());
 
         click(check(k8Swg));  // ticked again: an empty box, the old count still stored
         QVERIFY(count(k8Swg)->text().isEmpty());
         QCOMPARE(jobState().origWireCount[k8Swg], short(3));
+
+        // The last gauge, 26 SWG, counts as ticked as much as the first.
+        typeHere("3");
+        tick(28, "1");
+        click(check(k8Swg));
+        QVERIFY(next()->isEnabled());
+        click(check(28));
+        QVERIFY(!next()->isEnabled());
     }
 
     void countsAreRoundedToEvenAndBadCountsAreRefused() {
@@ -417,6 +426,70 @@ private slots:
         QVERIFY(page_->isVisible());
         QCOMPARE(jobState().origWeight, 0.0f);
         QCOMPARE(jobState().noWeightCheck, short(0));
+    }
+
+    // Return closes the message; a second Return must not land on Cancel and end the program.
+    void whenNextDisablesItselfTheFocusGoesBackToTheEmptyEntry() {
+        chooseRectangular();
+        for (const char* entry : {"5", "2", "1"}) {
+            typeHere(entry);
+            pressTab();
+        }
+        rectangular(OriginalWiresPage::kWidth)->clear();
+        click(rectangular(OriginalWiresPage::kWidth));
+        expectNotEntered(" width.");
+        click(next());
+        QVERIFY(!next()->isEnabled());
+        QCOMPARE(focused(), rectangular(OriginalWiresPage::kWidth));
+
+        // The same when Next's own check finds the empty box.
+        typeHere("5");
+        rectangular(OriginalWiresPage::kThickness)->clear();
+        click(weight());
+        expectNotEntered(" thickness.");
+        pressAlt(Qt::Key_N);
+        QVERIFY(!next()->isEnabled());
+        QCOMPARE(focused(), rectangular(OriginalWiresPage::kThickness));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QVERIFY(!run_->end.ended());
+    }
+
+    // An empty count box holds up every move but these: Cancel, the close button, and clearing
+    // that very gauge, which takes the box away.
+    void anEmptyCountDoesNotHoldUpCancelOrClearingItsGauge() {
+        click(check(k13HalfSwg));
+        click(check(k13HalfSwg));
+        QVERIFY(!check(k13HalfSwg)->isChecked());
+        QVERIFY(!count(k13HalfSwg)->isVisible());
+        QVERIFY(!find<Label>(element("countUnit", k13HalfSwg))->isVisible());
+        QCOMPARE(jobState().origGaugeArea[k13HalfSwg], 0.0f);
+
+        // Pressed and let go beside: the focus rests on Cancel, and moving on from there asks.
+        click(check(k8Swg));
+        QTest::mousePress(find<CommandButton>("cancelButton"), Qt::LeftButton);
+        QTest::mouseRelease(find<CommandButton>("cancelButton"), Qt::LeftButton, {},
+                            QPoint(-5, -5));
+        QVERIFY(!run_->end.ended());
+        expectCountMessage(k8Swg);
+        QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focused(), count(k8Swg));
+
+        pressAlt(Qt::Key_C);
+        QCOMPARE(run_->end.count(), 1);
+
+        OriginalWiresPage& again = originalWiresSlot().get();
+        QVERIFY(showAndActivate(again));
+        click(again.gaugeCheck(k8Swg));
+        again.close();
+        QCOMPARE(run_->end.count(), 2);
+
+        // Nor does an empty width hold Cancel up with its message.
+        OriginalWiresPage& rectangularWire = originalWiresSlot().get();
+        QVERIFY(showAndActivate(rectangularWire));
+        click(rectangularWire.rectangularOption);
+        click(rectangularWire.cancelButton);
+        QCOMPARE(run_->end.count(), 3);
     }
 
     void cancelAndTheCloseButtonEndTheProgram() {

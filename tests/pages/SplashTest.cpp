@@ -57,6 +57,13 @@ private slots:
         QCOMPARE(control<QLabel>(&splash, "versionLine")->text(), QStringLiteral("Version 1.0.0"));
         QCOMPARE(control<QLabel>(&splash, "platformLine")->text(),
                  QStringLiteral("Platform Windows95/98"));
+        // No title text; an empty title would make the window manager show the program's name.
+        QVERIFY(!splash.windowTitle().isEmpty());
+        QVERIFY(splash.windowTitle().trimmed().isEmpty());
+        // A picture, not an empty square.
+        const QImage picture = control<QLabel>(&splash, "picture")->pixmap().toImage();
+        QVERIFY(!picture.isNull());
+        QVERIFY(picture.pixel(picture.rect().center()) != picture.pixel(0, 0));
         QVERIFY(!originalWiresSlot().isLoaded());
         QVERIFY(!run_->end.ended());
     }

@@ -1,3 +1,6 @@
+#include <QLocale>
+#include <QScopeGuard>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -91,9 +94,67 @@ private slots:
         QCOMPARE(page.progressBar->value(), 29.0f);
         QCOMPARE(page.progressBar->maximum(), 29.0f);
         QCOMPARE(page.mousePointer(), MousePointer::Default);
-        QVERIFY(!page.nextButton->isEnabled());
         QVERIFY(!availableWires().isVisible());
         QVERIFY(!originalWires().isVisible());
+
+        // The last page: Next stays disabled, and its access key does nothing.
+        pressAlt(Qt::Key_N);
+        QVERIFY(!page.nextButton->isEnabled());
+        QCOMPARE(resultsSlot().loaded(), &page);
+        QVERIFY(page.isVisible());
+        QVERIFY(!run_->end.ended());
+    }
+
+    void theReportWritesAreasWithTheUsersDecimalSeparator() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([before] { QLocale::setDefault(before); });
+        describeOneEightSwgWire("2");
+        offer(k12Swg, "0,5");
+        offer(k13HalfSwg, "2");
+        offer(k14Swg, "1");
+        searchWithNext();
+        QCOMPARE(results().reportBox->toPlainText(),
+                 QStringLiteral("14 SWG X 4*,      12,97171\n"
+                                "12 SWG X 1*, 13.5 SWG X 2,      12,97468"));
+    }
+
+    // A wizard stays in one place on the screen: each page opens where the one it replaces
+    // stood, the first one centred on the splash; the results keep the size and place the user
+    // gives them, though Back unloads them.
+    void eachPageOpensWhereThePageItReplacesStood() {
+        startWizard();
+        SplashWindow* splash = splashSlot().loaded();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        splash->move(120, 80);
+        const QPoint splashCentre = splash->frameGeometry().center();
+        pressAlt(Qt::Key_C);
+        QVERIFY(QTest::qWaitForWindowExposed(&originalWires()));
+        QVERIFY((originalWires().frameGeometry().center() - splashCentre).manhattanLength() <= 2);
+
+        originalWires().move(originalWires().pos() + QPoint(-11, 5));
+        QTest::keyClick(focused(), Qt::Key_Space);
+        typeHere("1");
+        clickAndType(control<TextBox>(&originalWires(), "weightBox"), "2");
+        pressAlt(Qt::Key_N);
+        QVERIFY(QTest::qWaitForWindowExposed(&availableWires()));
+        QCOMPARE(availableWires().pos(), originalWires().pos());
+
+        offer(k8Swg, "5");
+        searchWithNext();
+        QCOMPARE(results().pos(), availableWires().pos());
+        // Big enough for a good many lines of the report.
+        QVERIFY(results().reportBox->height() > 12 * results().reportBox->fontMetrics().height());
+
+        const QRect given(results().pos() + QPoint(40, 30), QSize(640, 480));
+        results().move(given.topLeft());
+        results().resize(given.size());
+        click(results().backButton);
+        QVERIFY(QTest::qWaitForWindowExposed(&availableWires()));
+        QCOMPARE(availableWires().pos(), given.topLeft());
+        availableWires().move(availableWires().pos() + QPoint(9, 9));
+        searchWithNext();
+        QCOMPARE(QRect(results().pos(), results().size()), given);
     }
 
     void withoutWeightsNoLineIsMarked() {
@@ -161,6 +222,11 @@ private slots:
         const QRect back = page.backButton->geometry();
         const QRect bar = page.progressBar->geometry();
 
+        // To the last pixel of the window, whatever its size in twips.
+        page.resize(611, 437);
+        QCOMPARE(page.reportBox->geometry(),
+                 QRect(0, twipsToPixels(3255), 611, 437 - twipsToPixels(3255)));
+
         page.resize(twipsToPixels(9000), twipsToPixels(4995));
         QCOMPARE(page.reportBox->geometry(), twipsRect(0, 3255, 9000, 4995 - 3255));
         page.resize(twipsToPixels(9000), twipsToPixels(3255));
@@ -187,7 +253,7 @@ private slots:
 
         const QString all = dir.filePath("all.pdf");
         page.printerDialog = std::make_unique<PdfPrinterDialog>(all);
-        click(page.printButton);
+        QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(page.printerDialog->flags(),
                  PrinterDialog::ReturnPrinter + PrinterDialog::NoPageRange);
         const QStringList printedAll = pdfLines(all);  // below the job line
@@ -233,6 +299,14 @@ private slots:
         QCOMPARE(page.reportBox->rtf().count(QStringLiteral("\\par ")), 10001);
         QCOMPARE(page.progressBar->value(), 29.0f);
         QCOMPARE(page.mousePointer(), MousePointer::Default);
+
+        // Every line can be reached: both scroll bars show, inside the window.
+        page.resize(twipsToPixels(5000), twipsToPixels(6000));
+        for (const QScrollBar* bar :
+             {page.reportBox->horizontalScrollBar(), page.reportBox->verticalScrollBar()}) {
+            QVERIFY(bar->isVisible());
+            QVERIFY(page.rect().contains(QRect(bar->mapTo(&page, QPoint(0, 0)), bar->size())));
+        }
     }
 
     void aSizeNeedingMoreThan32767WiresStopsTheSearch() {

@@ -1,6 +1,8 @@
 #include <QElapsedTimer>
 #include <QFocusEvent>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "platform/Controls.h"
@@ -11,6 +13,15 @@ using namespace forms;
 
 namespace {
 
+// Presses on the control's indicator (or caption) and lets go, checking in between that nothing
+// is left drawn pressed.
+void pressAndRelease(QAbstractButton* control) {
+    const QPoint onIndicator(6, control->height() / 2);
+    QTest::mousePress(control, Qt::LeftButton, {}, onIndicator);
+    QVERIFY2(!control->isDown(), qPrintable(control->objectName()));
+    QTest::mouseRelease(control, Qt::LeftButton, {}, onIndicator);
+}
+
 // A page that records what the runtime does to it.
 class TrialPage : public Page {
 public:
@@ -19,19 +30,36 @@ public:
         option->setText(QStringLiteral("One"));
         firstBox = place<TextBox>(this, QStringLiteral("firstBox"), 120, 600, 1200, 315);
         secondBox = place<TextBox>(this, QStringLiteral("secondBox"), 120, 1080, 1200, 315);
+        otherOption =
+            place<OptionButton>(this, QStringLiteral("otherOption"), 1800, 120, 1500, 255);
+        otherOption->setText(QStringLiteral("Two"));
+        tick = place<CheckBox>(this, QStringLiteral("tick"), 1800, 600, 1500, 255);
+        tick->setText(QStringLiteral("Tick"));
         goButton = place<CommandButton>(this, QStringLiteral("goButton"), 120, 2400, 1095, 375);
         goButton->setText(QStringLiteral("&Go"));
+        quitButton =
+            place<CommandButton>(this, QStringLiteral("quitButton"), 1800, 2400, 1095, 375);
+        quitButton->setText(QStringLiteral("&Quit"));
+        letEntriesGoUnchecked(quitButton);
         connect(option, &OptionButton::chosen, this, [this] { events << "option chosen"; });
+        connect(otherOption, &OptionButton::chosen, this, [this] { events << "other chosen"; });
+        connect(tick, &QCheckBox::toggled, this, [this] { events << "tick toggled"; });
         connect(firstBox, &TextBox::focusLeft, this, [this] { onFirstBoxLeft(); });
         connect(goButton, &QPushButton::clicked, this, [this] { events << "go clicked"; });
+        connect(quitButton, &QPushButton::clicked, this, [this] { events << "quit clicked"; });
     }
 
     OptionButton* option;
+    OptionButton* otherOption;
     TextBox* firstBox;
     TextBox* secondBox;
+    CheckBox* tick;
     CommandButton* goButton;
+    CommandButton* quitButton;
     QStringList events;
-    bool refuseEmptyFirstBox = false;
+    // What leaving the first box empty does: nothing, a message and the focus back, or only a
+    // message.
+    enum class EmptyFirstBox { Accepted, Refused, Warned } emptyFirstBox = EmptyFirstBox::Accepted;
     int loads = 0;
 
 protected:
@@ -44,8 +72,12 @@ protected:
 private:
     void onFirstBoxLeft() {
         events << "first box left";
-        if (refuseEmptyFirstBox && firstBox->text().isEmpty()) {
-            showMessage(QStringLiteral("Enter something"), kWarningOk, QStringLiteral("Error!"));
+        if (emptyFirstBox == EmptyFirstBox::Accepted || !firstBox->text().isEmpty() ||
+            firstBox->deferRefusal()) {
+            return;
+        }
+        showMessage(QStringLiteral("Enter something"), kWarningOk, QStringLiteral("Error!"));
+        if (emptyFirstBox == EmptyFirstBox::Refused) {
             firstBox->setFocus();
         }
     }
@@ -111,6 +143,16 @@ private slots:
     }
 
     void firstDisplayResizesAndSelectsTheFirstOptionByFocus() {
+        // A window manager may hold the activation back: the focus waits in the first control
+        // all the same, for when the window does become active.
+        TrialPage& withheld = trialSlot().get();
+        withheld.setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+        withheld.showPage();
+        QVERIFY(!withheld.isActiveWindow());
+        QCOMPARE(withheld.focusWidget(), withheld.option);
+        QVERIFY(withheld.option->isChecked());
+        withheld.unload();
+
         TrialPage& page = openTrialPage();
         QCOMPARE(page.events.value(0).left(8), QStringLiteral("resized "));
         QVERIFY(page.events.contains("option chosen"));
@@ -126,8 +168,10 @@ private slots:
         page.hide();
         QVERIFY(!page.isVisible());
         QVERIFY(trialSlot().isLoaded());
+        QCOMPARE(frontPage(), nullptr);
         page.showPage();
         QVERIFY(page.isVisible());
+        QCOMPARE(frontPage(), &page);  // where message boxes stand
         QCOMPARE(page.firstBox->text(), QStringLiteral("kept"));
         QCOMPARE(page.loads, 1);
     }
@@ -171,7 +215,7 @@ private slots:
 
     void aRefusedEntryKeepsTheButtonFromBeingPressed() {
         TrialPage& page = openTrialPage();
-        page.refuseEmptyFirstBox = true;
+        page.emptyFirstBox = TrialPage::EmptyFirstBox::Refused;
         click(page.firstBox);
         page.events.clear();
         run_->boxes.expect("Enter something", "Error!", kWarningOk, MessageAnswer::Ok);
@@ -187,6 +231,63 @@ private slots:
         typeHere(QStringLiteral("x"));
         click(page.goButton);
         QCOMPARE(page.events.last(), QStringLiteral("go clicked"));
+    }
+
+    // The mouse's release went to the box, so these presses come without one; QTest sends it all
+    // the same, which must not count twice.
+    void aPressTheCheckRefusesIsDroppedWithNothingLeftPressed() {
+        TrialPage& page = openTrialPage();
+        page.emptyFirstBox = TrialPage::EmptyFirstBox::Refused;
+        click(page.firstBox);
+        page.events.clear();
+        for (QAbstractButton* target : {static_cast<QAbstractButton*>(page.goButton),
+                                        static_cast<QAbstractButton*>(page.tick),
+                                        static_cast<QAbstractButton*>(page.otherOption)}) {
+            run_->boxes.expect("Enter something", "Error!", kWarningOk, MessageAnswer::Ok);
+            pressAndRelease(target);
+            QCOMPARE(focused(), page.firstBox);
+        }
+        QCOMPARE(page.events, QStringList(3, "first box left"));
+    }
+
+    void aPressWhoseReleaseAMessageBoxTookIsOneWholeClick() {
+        TrialPage& page = openTrialPage();
+        page.emptyFirstBox = TrialPage::EmptyFirstBox::Warned;
+        for (QAbstractButton* target : {static_cast<QAbstractButton*>(page.goButton),
+                                        static_cast<QAbstractButton*>(page.tick),
+                                        static_cast<QAbstractButton*>(page.otherOption)}) {
+            click(page.firstBox);
+            page.events.clear();
+            run_->boxes.expect("Enter something", "Error!", kWarningOk, MessageAnswer::Ok);
+            pressAndRelease(target);
+            QCOMPARE(focused(), target);
+            QCOMPARE(page.events.size(), 2);
+        }
+        QCOMPARE(page.events.last(), QStringLiteral("other chosen"));
+        QVERIFY(page.tick->isChecked());
+    }
+
+    void aControlThatLetsEntriesGoUncheckedHoldsTheRefusalBack() {
+        TrialPage& page = openTrialPage();
+        page.emptyFirstBox = TrialPage::EmptyFirstBox::Refused;
+        click(page.firstBox);
+        page.events.clear();
+        click(page.quitButton);
+        QCOMPARE(page.events, (QStringList{"first box left", "quit clicked"}));
+
+        // Moving on from there refuses as leaving the box would have.
+        run_->boxes.expect("Enter something", "Error!", kWarningOk, MessageAnswer::Ok);
+        pressTab();
+        QCOMPARE(focused(), page.firstBox);
+
+        // Back into the box, or the box gone meanwhile: nothing is left to refuse.
+        QTest::mousePress(page.quitButton, Qt::LeftButton);
+        QTest::mouseRelease(page.quitButton, Qt::LeftButton, {}, QPoint(-5, -5));  // let go beside
+        click(page.firstBox);
+        QTest::mousePress(page.quitButton, Qt::LeftButton);
+        page.firstBox->hide();
+        pressTab();
+        QCOMPARE(run_->boxes.shown().size(), size_t(1));
     }
 
     void theMousePointerIsRememberedAndCheapToSetAgain() {
@@ -211,16 +312,71 @@ private slots:
         QCOMPARE(run_->boxes.shown().back().title, QStringLiteral("Wirnak"));
     }
 
-    void anUnexpectedMessageBoxIsReportedAndAnsweredSafely() {
+    void anUnexpectedOrDifferentMessageBoxIsReportedAndAnsweredSafely() {
         ScriptedMessageBoxes inner;
         QCOMPARE(showMessage("Go on?", kWarningRetryCancel, "Error!"), MessageAnswer::Cancel);
         QCOMPARE(showMessage("Note", kWarningOk), MessageAnswer::Ok);
-        QCOMPARE(inner.failures().size(), 2);
+        // The same prompt and title with other buttons, or without the warning icon.
+        inner.expect("Go on?", "Error!", kWarningRetryCancel, MessageAnswer::Retry);
+        QCOMPARE(showMessage("Go on?", kWarningOk, "Error!"), MessageAnswer::Ok);
+        inner.expect("Note", "Wirnak", kWarningOk, MessageAnswer::Ok);
+        showMessage("Note", MessageStyle{MessageButtons::Ok, MessageIcon::None});
+        QCOMPARE(inner.failures().size(), 4);
         QVERIFY(inner.failures().front().contains("Go on?"));
+        QVERIFY(inner.failures().back().contains("where"));
     }
 
-    void theCloseButtonEndsTheProgram() {
+    // The box the user sees: warning icon, its buttons and their answers, centred over its page.
+    void theRealMessageBoxAnswersWithTheButtonPressed() {
         TrialPage& page = openTrialPage();
+        const struct {
+            MessageStyle style;
+            QMessageBox::StandardButton pressed;  // NoButton: Escape
+            MessageAnswer answer;
+        } cases[] = {
+            {kWarningRetryCancel, QMessageBox::Retry, MessageAnswer::Retry},
+            {kWarningRetryCancel, QMessageBox::Cancel, MessageAnswer::Cancel},
+            {kWarningRetryCancel, QMessageBox::NoButton, MessageAnswer::Cancel},
+            {kWarningOk, QMessageBox::Ok, MessageAnswer::Ok},
+            {kWarningOk, QMessageBox::NoButton, MessageAnswer::Ok},
+        };
+        for (const auto& c : cases) {
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QMessageBox::StandardButtons buttons;
+            QAbstractButton* defaultButton = nullptr;
+            QPoint offCentre(999, 999);
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box) {
+                    return;
+                }
+                icon = box->icon();
+                buttons = box->standardButtons();
+                defaultButton = box->defaultButton();
+                offCentre = box->geometry().center() - page.geometry().center();
+                if (c.pressed == QMessageBox::NoButton) {
+                    QTest::keyClick(box, Qt::Key_Escape);
+                } else {
+                    box->button(c.pressed)->click();
+                }
+            });
+            const MessageAnswer answer = showModalMessageBox({"Go on?", c.style, "Error!"}, &page);
+            QCOMPARE(answer, c.answer);
+            QCOMPARE(icon, QMessageBox::Warning);
+            if (c.style == kWarningRetryCancel) {
+                QCOMPARE(buttons, QMessageBox::Retry | QMessageBox::Cancel);
+                QVERIFY(defaultButton && defaultButton->text().contains("Retry"));
+            } else {
+                QCOMPARE(buttons, QMessageBox::Ok);
+            }
+            QVERIFY2(offCentre.manhattanLength() <= 2, "the box stands centred over its page");
+        }
+    }
+
+    void theCloseButtonEndsTheProgramWhateverTheBoxesHold() {
+        TrialPage& page = openTrialPage();
+        page.emptyFirstBox = TrialPage::EmptyFirstBox::Refused;
+        click(page.firstBox);
         QVERIFY(!run_->end.ended());
         page.close();
         QCOMPARE(run_->end.count(), 1);

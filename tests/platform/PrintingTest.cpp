@@ -129,7 +129,12 @@ private slots:
         whenDialogShows([](QPrintDialog& shown) {
             QVERIFY(!radio(shown, "printSelection")->isHidden());
             QVERIFY(radio(shown, "printSelection")->isChecked());
-            QVERIFY(!shown.testOption(QAbstractPrintDialog::PrintPageRange));
+            // Beside "Selection" no range of pages is offered, not even greyed.
+            for (const char* rangeChoice :
+                 {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+                auto* choice = shown.findChild<QWidget*>(rangeChoice);
+                QVERIFY2(choice && choice->isHidden(), rangeChoice);
+            }
             auto* printers = shown.findChild<QComboBox*>("printers");
             QVERIFY(printers != nullptr);
             QVERIFY(printers->findText("Print to File (PDF)") >= 0);
