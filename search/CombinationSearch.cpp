@@ -86,17 +86,25 @@ void CombinationSearch::walk(std::size_t step, float totalAbove) {
     const GaugeIndex level = levels_[step];
     const int previous = step == 0 ? -1 : levels_[step - 1];
     const float lead = addLevels(job_, previous + 1, level, totalAbove);
-    if (step + 1 == levels_.size()) {
-        sweepInnermost(level, lead);
-        return;
+    const bool innermost = step + 1 == levels_.size();
+    if (innermost) {
+        raiseProgress(level);
+        // With a positive area and a finite lead the totals never fall as the count rises.
+        const float area = job_.availArea[level];
+        if (area > 0 && std::isfinite(area) && std::isfinite(lead)) {
+            sweepInnermost(level, lead);
+            return;
+        }
     }
     for (int count = 0;; ++count) {
         setCount(level, count);
         const float total = job_.comboArea[level] + lead;
-        walk(step + 1, total);
-        if (stopped())
-            return;
-        raiseProgress(level);
+        if (!innermost) {
+            walk(step + 1, total);
+            if (stopped())
+                return;
+            raiseProgress(level);
+        }
         test(total, level);
         if (stopped())
             return;
@@ -112,13 +120,7 @@ void CombinationSearch::walk(std::size_t step, float totalAbove) {
 }
 
 void CombinationSearch::sweepInnermost(GaugeIndex level, float lead) {
-    raiseProgress(level);
     const float area = job_.availArea[level];
-    // With a positive area and a finite lead the totals never fall as the count rises.
-    if (!(area > 0) || !std::isfinite(area) || !std::isfinite(lead)) {
-        stepInnermost(level, lead);
-        return;
-    }
     const auto totalAt = [area, lead](int count) {
         return static_cast<float>(count) * area + lead;
     };
@@ -148,25 +150,6 @@ void CombinationSearch::sweepInnermost(GaugeIndex level, float lead) {
         return;
     }
     job_.comboCount[level] = 0;
-}
-
-// Count by count, for totals that need not rise with the count.
-void CombinationSearch::stepInnermost(GaugeIndex level, float lead) {
-    for (int count = 0;; ++count) {
-        setCount(level, count);
-        const float total = job_.comboArea[level] + lead;
-        test(total, level);
-        if (stopped())
-            return;
-        if (total >= job_.areaHigh) {
-            job_.comboCount[level] = 0;
-            return;
-        }
-        if (count == kMostWires) {
-            stopAtCountLimit(level);
-            return;
-        }
-    }
 }
 
 void CombinationSearch::setCount(GaugeIndex level, int count) {

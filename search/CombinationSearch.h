@@ -56,8 +56,8 @@ private:
     void buildResultLine(const float& total, const GaugeIndex& level);
 
     void walk(std::size_t step, float totalAbove);
+    // The thinnest available size, whose totals rise with its count.
     void sweepInnermost(GaugeIndex level, float lead);
-    void stepInnermost(GaugeIndex level, float lead);
     void setCount(GaugeIndex level, int count);
     void test(float total, GaugeIndex level);
     void bringTextsUpTo(GaugeIndex level);
