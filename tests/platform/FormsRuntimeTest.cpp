@@ -343,7 +343,8 @@ private slots:
         for (const auto& c : cases) {
             QMessageBox::Icon icon = QMessageBox::NoIcon;
             QMessageBox::StandardButtons buttons;
-            QAbstractButton* defaultButton = nullptr;
+            // Read while the box lives: it and its buttons are gone once it answers.
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
             QPoint offCentre(999, 999);
             QTimer::singleShot(0, [&] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -352,7 +353,7 @@ private slots:
                 }
                 icon = box->icon();
                 buttons = box->standardButtons();
-                defaultButton = box->defaultButton();
+                defaultButton = box->standardButton(box->defaultButton());
                 offCentre = box->geometry().center() - page.geometry().center();
                 if (c.pressed == QMessageBox::NoButton) {
                     QTest::keyClick(box, Qt::Key_Escape);
@@ -365,7 +366,7 @@ private slots:
             QCOMPARE(icon, QMessageBox::Warning);
             if (c.style == kWarningRetryCancel) {
                 QCOMPARE(buttons, QMessageBox::Retry | QMessageBox::Cancel);
-                QVERIFY(defaultButton && defaultButton->text().contains("Retry"));
+                QCOMPARE(defaultButton, QMessageBox::Retry);
             } else {
                 QCOMPARE(buttons, QMessageBox::Ok);
             }
