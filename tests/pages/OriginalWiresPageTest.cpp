@@ -58,6 +58,13 @@ private:
             "Enter no of parallel wires of " + QString::fromStdString(gaugeLabel(i)) + " wire",
             "Error!", kWarningOk);
     }
+    void nextRefusesATargetTooLarge() {
+        expectBox(
+            "The width, thickness and number of wires give a cross-section too large to "
+            "work with. Please check them.",
+            "Wirnak", kWarningOk);
+        click(next());
+    }
     void expectNotEntered(const char* fieldWord) {
         expectBox(QStringLiteral("you have not entered value of ") + fieldWord, "Wirnak",
                   kWarningOk);
@@ -389,31 +396,19 @@ private slots:
         pressTab();
         typeHere("1");
         clickAndType(weight(), "1");
-        expectBox(
-            "The width, thickness and number of wires give a cross-section too large to "
-            "work with. Please check them.",
-            "Wirnak", kWarningOk);
-        click(next());
+        nextRefusesATargetTooLarge();
         QVERIFY(page_->isVisible());
         QCOMPARE(jobState().origArea, 0.0);
 
         rectangular(OriginalWiresPage::kWidth)->setText(QString(200, u'9'));
         rectangular(OriginalWiresPage::kThickness)->setText(QString(200, u'9'));
-        expectBox(
-            "The width, thickness and number of wires give a cross-section too large to "
-            "work with. Please check them.",
-            "Wirnak", kWarningOk);
-        click(next());
+        nextRefusesATargetTooLarge();
         QVERIFY(page_->isVisible());
 
         // 3.4e38 is itself a float, but the top of its window is beyond the largest one.
         rectangular(OriginalWiresPage::kWidth)->setText("34" + QString(37, u'0'));
         rectangular(OriginalWiresPage::kThickness)->setText("1");
-        expectBox(
-            "The width, thickness and number of wires give a cross-section too large to "
-            "work with. Please check them.",
-            "Wirnak", kWarningOk);
-        click(next());
+        nextRefusesATargetTooLarge();
         QVERIFY(page_->isVisible());
         QCOMPARE(jobState().origArea, 0.0);
 
