@@ -49,7 +49,7 @@ private slots:
         QVERIFY2(broken.isEmpty(), qPrintable(broken));
     }
 
-    void startUpShowsTheSplashWithNameAndVersionAndReturns() {
+    void startingShowsTheSplashWithNameAndVersionAndReturns() {
         SplashWindow& splash = startedSplash();
         QVERIFY(splash.isVisible());
         QCOMPARE(visibleWindows(), QList<QWidget*>{&splash});
