@@ -189,10 +189,11 @@ double roundTarget(JobState& job, const std::string& list) {
             numberFrom(*entry.value, what, numeric::toInteger16, "is outside -32768..32767");
         job.origGaugeArea[entry.gauge] = static_cast<float>(gaugeArea(entry.gauge));
     }
+    job.origSection = OriginalSection::Round;
     return circularArea(job);
 }
 
-double rectangularTarget(const std::string& list) {
+double rectangularTarget(JobState& job, const std::string& list) {
     const std::vector<std::string> parts = splitList(list);
     if (parts.size() != 3)
         throw BadInput("--rect needs WIDTH,THICKNESS,COUNT");
@@ -207,6 +208,8 @@ double rectangularTarget(const std::string& list) {
             throw BadInput(kTargetTooLarge);
         sizes[k] = *size;
     }
+    job.origSection = OriginalSection::Rectangular;
+    job.origRectangular = {sizes[0], sizes[1], sizes[2]};
     return rectangularArea(sizes[0], sizes[1], sizes[2]);
 }
 
@@ -237,7 +240,7 @@ void setUpJob(JobState& job, const GivenOptions& options) {
     if (!available)
         throw BadInput("--available is missing");
 
-    const double target = round ? roundTarget(job, *round) : rectangularTarget(*rect);
+    const double target = round ? roundTarget(job, *round) : rectangularTarget(job, *rect);
     if (!areaWindowFits(target))
         throw BadInput(kTargetTooLarge);
     job.origArea = target;

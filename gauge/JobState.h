@@ -6,6 +6,17 @@
 #include "gauge/GaugeTable.h"
 
 inline constexpr int kResultSlots = 10001;  // slots 0..10000
+
+// How the conductor to be replaced was entered: round wires of the ticked sizes, or a
+// rectangular wire. Only for saying it in words; the target itself is origArea.
+enum class OriginalSection : short { Unset, Round, Rectangular };
+
+// A rectangular wire as entered, in mm.
+struct RectangularWire {
+    double width = 0;
+    double thickness = 0;
+    double parallel = 0;  // wires in parallel, used as entered
+};
 inline constexpr int kAvailSlots = 33;      // only 0..28 are addressed
 
 // Everything one page of the wizard hands on to the next. The pages pass no arguments to each
@@ -22,6 +33,8 @@ struct JobState {
     double origArea = 0;
     std::array<short, kGaugeCount> origWireCount{};
     float origWeight = 0;
+    OriginalSection origSection = OriginalSection::Unset;
+    RectangularWire origRectangular;  // with a rectangular section
 
     float comboTotal = 0;
 

@@ -285,6 +285,7 @@ void OriginalWiresPage::next() {
     job.origArea = 0;
     if (circularOption->isChecked()) {
         job.origArea = circularArea(job);
+        job.origSection = OriginalSection::Round;
     }
     if (rectangularOption->isChecked() && !takeRectangularTarget(job)) {
         return;
@@ -314,6 +315,8 @@ bool OriginalWiresPage::takeRectangularTarget(JobState& job) {
         return false;
     }
     job.origArea = area;
+    job.origSection = OriginalSection::Rectangular;
+    job.origRectangular = {*width, *thickness, *count};
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "search/JobDescription.h"
 #include "search/ListFormats.h"
 #include "search/Report.h"
 #include "search/ResultList.h"
@@ -147,3 +148,21 @@ TEST(ListFormats, CsvQuotesCombinationsAndWritesDotsWhateverTheSeparator) {
 }
 
 }  // namespace
+
+TEST(JobDescription, TheConductorInWordsNamesTickedSizesOrTheRectangularWireAsEntered) {
+    auto job = std::make_unique<JobState>();
+    EXPECT_EQ(conductorWords(*job), "");
+    job->origSection = OriginalSection::Round;
+    for (const auto& [gauge, count] : {std::pair<GaugeIndex, short>{0, 3}, {19, 2}, {7, 5}}) {
+        job->origGaugeArea[gauge] = static_cast<float>(gaugeArea(gauge));
+        job->origWireCount[gauge] = count;
+    }
+    job->origGaugeArea[7] = 0;  // 14 SWG cleared: its count stays but it is not part of the wire
+    EXPECT_EQ(conductorWords(*job), "3 × 8 SWG + 2 × 20 SWG");
+
+    job->origSection = OriginalSection::Rectangular;
+    job->origRectangular = {5, 2.5, 2};
+    EXPECT_EQ(conductorWords(*job), "rectangular 5 × 2.5 mm, 2 in parallel");
+    job->origRectangular = {0.1, 3, 1.5};
+    EXPECT_EQ(conductorWords(*job, ","), "rectangular 0,1 × 3 mm, 1,5 in parallel");
+}
