@@ -17,7 +17,7 @@ struct RectangularWire {
     double thickness = 0;
     double parallel = 0;  // wires in parallel, used as entered
 };
-inline constexpr int kAvailSlots = 33;      // only 0..28 are addressed
+inline constexpr int kAvailSlots = 33;  // only 0..28 are addressed
 
 // Everything one page of the wizard hands on to the next. The pages pass no arguments to each
 // other; they read and write this record. Areas in mm², weights in kg.
