@@ -6,6 +6,7 @@
 #include "gauge/GaugeTable.h"
 
 inline constexpr int kResultSlots = 10001;  // slots 0..10000
+inline constexpr int kAvailSlots = 33;      // only 0..28 are addressed
 
 // How the conductor to be replaced was entered: round wires of the ticked sizes, or a
 // rectangular wire. Only for saying it in words; the target itself is origArea.
@@ -17,7 +18,6 @@ struct RectangularWire {
     double thickness = 0;
     double parallel = 0;  // wires in parallel, used as entered
 };
-inline constexpr int kAvailSlots = 33;  // only 0..28 are addressed
 
 // Everything one page of the wizard hands on to the next. The pages pass no arguments to each
 // other; they read and write this record. Areas in mm², weights in kg.
