@@ -58,7 +58,7 @@ std::string listText(const std::vector<FoundResult>& shown) {
 }
 
 std::string listCsv(const std::vector<FoundResult>& shown) {
-    std::string csv = "combination,total_mm2,wires,short_stock,deviation_pct";
+    std::string csv = "combination,total_mm2,wires,short_stock,deviation_pct,sizes";
     csv += kCsvLineEnd;
     for (const FoundResult& result : shown) {
         csv += csvField(result.combination) + ',';
@@ -67,6 +67,7 @@ std::string listCsv(const std::vector<FoundResult>& shown) {
         csv += csvField(joined(result.shortStock, ";")) + ',';
         if (result.deviationPercent)
             csv += percentFigure(*result.deviationPercent);
+        csv += ',' + std::to_string(result.sizes);
         csv += kCsvLineEnd;
     }
     return csv;

@@ -15,7 +15,7 @@ std::string listRtf(const std::vector<FoundResult>& shown);
 std::string listText(const std::vector<FoundResult>& shown);
 
 // Comma-separated values (RFC 4180: CRLF line ends, fields with commas or quotes quoted): the
-// header "combination,total_mm2,wires,short_stock,deviation_pct", then one row per result. The
-// total in the report's format with "." always, the short sizes separated by ";", the deviation
-// in % with four decimals (empty for a target of 0).
+// header "combination,total_mm2,wires,short_stock,deviation_pct,sizes", then one row per result.
+// The total in the report's format with "." always, the short sizes separated by ";", the
+// deviation in % with four decimals (empty for a target of 0), the number of different sizes.
 std::string listCsv(const std::vector<FoundResult>& shown);

@@ -24,6 +24,7 @@ void addEntry(FoundResult& result, std::string_view entry) {
     long wires = 0;
     std::from_chars(count.data(), count.data() + count.size(), wires);
     result.wires += wires;
+    ++result.sizes;
     if (shortStock)
         result.shortStock.emplace_back(entry.substr(0, mark));
 }

@@ -17,6 +17,7 @@ struct FoundResult {
     std::string line;         // as the report writes it: combination, ",", six blanks, area
     float totalArea = 0;      // mm²
     long wires = 0;           // wires in parallel, all sizes together
+    int sizes = 0;            // different sizes in it
     // Labels of the sizes whose stock is too light for their share ("14 SWG"), thickest first.
     std::vector<std::string> shortStock;
     // |total − target| in mm², in double precision.

@@ -186,10 +186,10 @@ TEST(Cli, OrderFilterAndCsvActOnTheReportsOwnLines) {
               "{14 SWG X 3, 17 SWG X 2,      12.90506\\par 14 SWG X 4,      12.97171\\par }\n"
               "3 Wire combinations found (2 shown)\n");
     EXPECT_EQ(run(threeOrders({"--format", "csv", "--order", "closest"})).out,
-              "combination,total_mm2,wires,short_stock,deviation_pct\r\n"
-              "14 SWG X 4,12.97171,4,,0.1971\r\n"
-              "\"17 SWG X 3*, 17.5 SWG X 6\",12.97529,9,17 SWG,0.2248\r\n"
-              "\"14 SWG X 3, 17 SWG X 2\",12.90506,5,,-0.3176\r\n");
+              "combination,total_mm2,wires,short_stock,deviation_pct,sizes\r\n"
+              "14 SWG X 4,12.97171,4,,0.1971,1\r\n"
+              "\"17 SWG X 3*, 17.5 SWG X 6\",12.97529,9,17 SWG,0.2248,2\r\n"
+              "\"14 SWG X 3, 17 SWG X 2\",12.90506,5,,-0.3176,2\r\n");
 }
 
 TEST(Cli, ListOptionsAreRefusedWhereTheyCannotBeMet) {

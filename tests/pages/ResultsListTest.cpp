@@ -185,9 +185,9 @@ private slots:
 
         saveAs(page, "list.csv");
         QCOMPARE(fileText(dir_.filePath("list.csv")),
-                 "combination,total_mm2,wires,short_stock,deviation_pct\r\n"
-                 "\"14 SWG X 3, 17 SWG X 2\",12.90506,5,,-0.3176\r\n"
-                 "14 SWG X 4,12.97171,4,,0.1971\r\n");
+                 "combination,total_mm2,wires,short_stock,deviation_pct,sizes\r\n"
+                 "\"14 SWG X 3, 17 SWG X 2\",12.90506,5,,-0.3176,2\r\n"
+                 "14 SWG X 4,12.97171,4,,0.1971,1\r\n");
         // The next save offers the same file again, as CSV.
         auto& again = scriptedSaveDialog(page);
         QTest::keyClick(focused(), Qt::Key_S, Qt::ControlModifier);

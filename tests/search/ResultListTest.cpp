@@ -135,16 +135,16 @@ TEST(ListFormats, TheListAsFoundIsTheReportItself) {
 
 TEST(ListFormats, CsvQuotesCombinationsAndWritesDotsWhateverTheSeparator) {
     EXPECT_EQ(listCsv(foundResults(*searchedWorkedExample(), ",")),
-              "combination,total_mm2,wires,short_stock,deviation_pct\r\n"
-              "14 SWG X 4*,12.97171,4,14 SWG,0.1971\r\n"
-              "\"12 SWG X 1*, 13.5 SWG X 2\",12.97468,3,12 SWG,0.2201\r\n");
+              "combination,total_mm2,wires,short_stock,deviation_pct,sizes\r\n"
+              "14 SWG X 4*,12.97171,4,14 SWG,0.1971,1\r\n"
+              "\"12 SWG X 1*, 13.5 SWG X 2\",12.97468,3,12 SWG,0.2201,2\r\n");
 
     auto job = recorded({{"12 SWG X 1*, 13.5 SWG X 2, 14 SWG X 1*", 9.99999f}});
     EXPECT_EQ(listCsv(foundResults(*job)),
-              "combination,total_mm2,wires,short_stock,deviation_pct\r\n"
-              "\"12 SWG X 1*, 13.5 SWG X 2, 14 SWG X 1*\",9.99999,4,12 SWG;14 SWG,-0.0001\r\n");
+              "combination,total_mm2,wires,short_stock,deviation_pct,sizes\r\n"
+              "\"12 SWG X 1*, 13.5 SWG X 2, 14 SWG X 1*\",9.99999,4,12 SWG;14 SWG,-0.0001,3\r\n");
     job->origArea = 0;
-    EXPECT_TRUE(listCsv(foundResults(*job)).ends_with(",12 SWG;14 SWG,\r\n"));
+    EXPECT_TRUE(listCsv(foundResults(*job)).ends_with(",12 SWG;14 SWG,,3\r\n"));
 }
 
 }  // namespace
