@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 #include "cli/CliJob.h"
 
@@ -211,6 +214,47 @@ TEST(Cli, ListOptionsAreRefusedWhereTheyCannotBeMet) {
         EXPECT_EQ(outcome.out, "");
         EXPECT_NE(outcome.err.find(reason), std::string::npos) << outcome.err;
     }
+}
+
+// --shelf FILE gives what --available gives for the list the file holds, stock check and all.
+TEST(Cli, AShelfFileStandsForTheAvailableList) {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("wirnak-cli-shelf-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const auto shelf = [&folder](const std::string& text) {
+        std::ofstream(folder / "shelf.txt", std::ios::binary) << text;
+        return (folder / "shelf.txt").string();
+    };
+    const auto withShelf = [](std::vector<std::string> args, const std::string& path) {
+        *std::find(args.begin(), args.end(), "--available") = "--shelf";
+        args[std::find(args.begin(), args.end(), "--shelf") - args.begin() + 1] = path;
+        return args;
+    };
+    const std::vector<std::string> unweighed = {"--round", "8=1",         "--weight",
+                                                "2",       "--available", "12,13.5=2,14=1"};
+    for (const auto& [args, text] :
+         {std::pair{kWorkedExample, std::string("# the shop\r\n 12 = 0.5\n\n13.5=2 # top\n14=1")},
+          std::pair{unweighed, std::string("12\n13.5=2\n14=1\n")}}) {
+        const auto expected = run(args);
+        const auto outcome = run(withShelf(args, shelf(text)));
+        EXPECT_EQ(outcome.out, expected.out);
+        EXPECT_EQ(outcome.err, expected.err);
+        EXPECT_EQ(outcome.status, expected.status);
+    }
+
+    const std::string bad = shelf("12=0.5\n13.5=2\n7=1\n");
+    const auto outcome = run(withShelf(kWorkedExample, bad));
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_TRUE(outcome.err.starts_with("wirnak-cli: " + bad + ":3: unknown SWG size '7'\n"))
+        << outcome.err;
+    auto both = withShelf(kWorkedExample, bad);
+    both.insert(both.end(), {"--available", "12"});
+    EXPECT_NE(run(both).err.find("not both"), std::string::npos);
+    EXPECT_NE(run(withShelf(kWorkedExample, (folder / "none.txt").string()))
+                  .err.find("none.txt: cannot be read"),
+              std::string::npos);
+    std::filesystem::remove_all(folder);
 }
 
 TEST(Cli, HelpPrintsTheUsage) {
