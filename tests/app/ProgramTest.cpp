@@ -1,6 +1,10 @@
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -16,9 +20,12 @@ struct Run {
 };
 
 // Runs a program as a shell would on a machine without a display.
-Run runWithoutDisplay(const QString& program, const QStringList& arguments) {
+Run runWithoutDisplay(const QString& program, const QStringList& arguments,
+                      const QString& configHome = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!configHome.isEmpty())
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     process.setProcessEnvironment(environment);
@@ -62,6 +69,21 @@ private slots:
         QVERIFY2(help.out.contains(QStringLiteral("--version")), qPrintable(help.out));
         QVERIFY2(help.out.contains(QStringLiteral("wirnak-cli")), qPrintable(help.out));
         QVERIFY2(!help.out.contains(QStringLiteral("--help-all")), qPrintable(help.out));
+    }
+
+    // The settings are kept where the desktop keeps them, and --reset forgets them.
+    void resetForgetsTheSettingsInTheirUsualPlace() {
+        QTemporaryDir home;
+        const QString kept = home.filePath(QStringLiteral("Wirnak/Wirnak.conf"));
+        QVERIFY(QDir().mkpath(QFileInfo(kept).path()));
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[shelf]\nlast=12\n") > 0);
+        file.close();
+        const Run reset = runWithoutDisplay(kWizard, {QStringLiteral("--reset")}, home.path());
+        QCOMPARE(reset.err, QString());
+        QCOMPARE(reset.status, 0);
+        QVERIFY(!QFile::exists(kept));
+        QVERIFY(runWithoutDisplay(kWizard, {QStringLiteral("--help")}).out.contains("--reset"));
     }
 
     void wizardRefusesAnyOtherArgument_data() {
