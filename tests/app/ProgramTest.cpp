@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QIcon>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -74,15 +73,13 @@ private slots:
     // The settings are kept where the desktop keeps them, and --reset forgets them.
     void resetForgetsTheSettingsInTheirUsualPlace() {
         QTemporaryDir home;
-        const QString kept = home.filePath(QStringLiteral("Wirnak/Wirnak.conf"));
-        QVERIFY(QDir().mkpath(QFileInfo(kept).path()));
-        QFile file(kept);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[shelf]\nlast=12\n") > 0);
-        file.close();
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Wirnak")));
+        QFile kept(home.filePath(QStringLiteral("Wirnak/Wirnak.conf")));
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("[shelf]\nlast=12\n") > 0);
+        kept.close();
         const Run reset = runWithoutDisplay(kWizard, {QStringLiteral("--reset")}, home.path());
-        QCOMPARE(reset.err, QString());
-        QCOMPARE(reset.status, 0);
-        QVERIFY(!QFile::exists(kept));
+        QCOMPARE(reset.err + QString::number(reset.status), QStringLiteral("0"));
+        QVERIFY(!kept.exists());
         QVERIFY(runWithoutDisplay(kWizard, {QStringLiteral("--help")}).out.contains("--reset"));
     }
 

@@ -218,43 +218,31 @@ TEST(Cli, ListOptionsAreRefusedWhereTheyCannotBeMet) {
 
 // --shelf FILE gives what --available gives for the list the file holds, stock check and all.
 TEST(Cli, AShelfFileStandsForTheAvailableList) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("wirnak-cli-shelf-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    const auto shelf = [&folder](const std::string& text) {
-        std::ofstream(folder / "shelf.txt", std::ios::binary) << text;
-        return (folder / "shelf.txt").string();
+    const std::string path = std::filesystem::temp_directory_path() /
+                             ("wirnak-cli-shelf-" + std::to_string(::getpid()) + ".txt");
+    const auto withShelf = [&path](const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+        return std::vector<std::string>{"--round", "8=1", "--weight", "2", "--shelf", path};
     };
-    const auto withShelf = [](std::vector<std::string> args, const std::string& path) {
-        *std::find(args.begin(), args.end(), "--available") = "--shelf";
-        args[std::find(args.begin(), args.end(), "--shelf") - args.begin() + 1] = path;
-        return args;
-    };
-    const std::vector<std::string> unweighed = {"--round", "8=1",         "--weight",
-                                                "2",       "--available", "12,13.5=2,14=1"};
-    for (const auto& [args, text] :
-         {std::pair{kWorkedExample, std::string("# the shop\r\n 12 = 0.5\n\n13.5=2 # top\n14=1")},
-          std::pair{unweighed, std::string("12\n13.5=2\n14=1\n")}}) {
-        const auto expected = run(args);
-        const auto outcome = run(withShelf(args, shelf(text)));
+    for (const auto& [list, text] :
+         {std::pair{"12=0.5,13.5=2,14=1", "# the shop\r\n 12 = 0.5\n\n13.5=2 # top\n14=1"},
+          std::pair{"12,13.5=2,14=1", "12\n13.5=2\n14=1\n"}}) {
+        const auto expected = run({"--round", "8=1", "--weight", "2", "--available", list});
+        const auto outcome = run(withShelf(text));
         EXPECT_EQ(outcome.out, expected.out);
         EXPECT_EQ(outcome.err, expected.err);
         EXPECT_EQ(outcome.status, expected.status);
     }
-
-    const std::string bad = shelf("12=0.5\n13.5=2\n7=1\n");
-    const auto outcome = run(withShelf(kWorkedExample, bad));
-    EXPECT_EQ(outcome.status, 2);
-    EXPECT_EQ(outcome.out, "");
-    EXPECT_TRUE(outcome.err.starts_with("wirnak-cli: " + bad + ":3: unknown SWG size '7'\n"))
-        << outcome.err;
-    auto both = withShelf(kWorkedExample, bad);
+    const auto bad = run(withShelf("12=0.5\n13.5=2\n7=1\n"));
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_TRUE(bad.err.starts_with("wirnak-cli: " + path + ":3: unknown SWG size '7'\n"))
+        << bad.err;
+    auto both = withShelf("12\n");
     both.insert(both.end(), {"--available", "12"});
     EXPECT_NE(run(both).err.find("not both"), std::string::npos);
-    EXPECT_NE(run(withShelf(kWorkedExample, (folder / "none.txt").string()))
-                  .err.find("none.txt: cannot be read"),
-              std::string::npos);
-    std::filesystem::remove_all(folder);
+    EXPECT_NE(run(withShelf("")).err.find("names no SWG size"), std::string::npos);
+    std::filesystem::remove(path);
 }
 
 TEST(Cli, HelpPrintsTheUsage) {

@@ -36,7 +36,6 @@ TEST(ShelfFile, ReadsEachFormOfLineAndNamesTheLineOfTheFirstFault) {
         {"12=1=2\n", {}, 1, "'12=1=2' is neither GAUGE nor GAUGE=KG"},
         {"12 13\n", {}, 1, "unknown SWG size '12 13'"},
         {"=5\n", {}, 1, "'=5' is neither GAUGE nor GAUGE=KG"},
-        {"12 SWG\n", {}, 1, "unknown SWG size '12 SWG'"},
         {"# nothing\n\n", {}, 0, "names no SWG size"},
     };
     for (const Case& c : cases) {
@@ -50,39 +49,27 @@ TEST(ShelfFile, ReadsEachFormOfLineAndNamesTheLineOfTheFirstFault) {
     EXPECT_EQ(shelfFault("shelf.txt", readShelf("")), "shelf.txt: names no SWG size");
 }
 
-// Any shelf a page can make, written and read again, is the same shelf with the same weights.
-TEST(ShelfFile, WhatIsWrittenReadsBackTheSame) {
+// Whatever a page's boxes hold, what is written from them reads back the same, to the bit: a
+// weight a shelf cannot hold (not a number, negative) is left out rather than written.
+TEST(ShelfFile, WhatAPageWritesReadsBackTheSame) {
     std::mt19937 draw(17);
-    for (int round = 0; round < 500; ++round) {
+    const std::string pieces[] = {"0", "7", "25", ",", ".", "-", " ", "x"};
+    for (int round = 0; round < 2000; ++round) {
         Shelf shelf;
-        for (GaugeIndex g = 0; g < kGaugeCount; ++g) {
-            if (draw() % 3 != 0)
-                continue;
-            std::optional<std::string> stock;
-            if (draw() % 4 != 0) {
-                const std::string typed =
-                    std::to_string(draw() % 100000) + "," + std::to_string(draw() % 1000);
-                stock = shelfStock(" " + typed, ",");
-                ASSERT_TRUE(stock) << typed;
-                EXPECT_EQ(numeric::toSingle(*stock), numeric::toSingle(typed, ","));
-            }
+        for (GaugeIndex g = 0; g < kGaugeCount; g += 1 + draw() % 6) {
+            std::string typed;
+            for (int k = draw() % 5; k > 0; --k) typed += pieces[draw() % 8];
+            const auto stock = shelfStock(typed, ",");
+            const auto kilograms = numeric::toSingle(typed, ",");
+            ASSERT_EQ(stock.has_value(), kilograms && *kilograms >= 0) << typed;
+            if (stock)
+                EXPECT_EQ(numeric::toSingle(*stock), kilograms) << typed;
             shelf.push_back({g, stock});
         }
-        if (shelf.empty())
-            continue;
         const ShelfReading reading = readShelf(shelfText(shelf));
         ASSERT_TRUE(reading.ok()) << reading.error;
         EXPECT_EQ(reading.shelf, shelf);
     }
-}
-
-TEST(ShelfFile, OnlyWeightsAShelfCanHoldAreTakenFromAPage) {
-    EXPECT_EQ(shelfStock(" 0,5 ", ","), "0.5");
-    EXPECT_EQ(shelfStock("2.25", ","), "2.25");
-    EXPECT_EQ(shelfStock("-3", "."), std::nullopt);
-    EXPECT_EQ(shelfStock("", "."), std::nullopt);
-    EXPECT_EQ(shelfStock("heavy", "."), std::nullopt);
-    EXPECT_EQ(shelfStock("1" + std::string(40, '0'), "."), std::nullopt);
 }
 
 }  // namespace
