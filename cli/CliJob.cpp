@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "WirnakInfo.h"
+#include "cli/Quoted.h"
 #include "gauge/JobState.h"
 #include "gauge/Numeric.h"
 #include "search/CombinationSearch.h"
@@ -45,18 +46,6 @@ namespace {
 struct BadInput : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
-
-// A value as a message shows it: quoted, and cut short when it is long, so that a mistyped
-// argument of any length gives a message of a line.
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kMostShown = 60;
-    if (text.size() <= kMostShown)
-        return "'" + std::string(text) + "'";
-    std::size_t cut = kMostShown - 3;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;  // not inside a UTF-8 character
-    return "'" + std::string(text.substr(0, cut)) + "...'";
-}
 
 // The options, each given at most once. One that takes a value takes it as the next argument
 // or after "="; a switch takes none.

@@ -161,6 +161,41 @@ TEST(Cli, ALongBadValueIsShownCutShortAndNeverInsideACharacter) {
     }
 }
 
+std::string repeated(const std::string& text, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i) all += text;
+    return all;
+}
+
+// Whatever is typed, the message is one line of plain text: what a terminal would obey, bytes
+// that are not UTF-8 and the backslash are escaped, and the cut falls between escapes.
+TEST(Cli, ABadValueIsShownEscapedOnOneLine) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\x1b[2J\x1b[31mRED", R"('\e[2J\e[31mRED')"},
+        {"bad\nline", R"('bad\nline')"},
+        {"a\tb\rc\x01\x7f", R"('a\tb\rc\x01\x7f')"},
+        {"\xc2\x9b"
+         "31m \xc2\x80",
+         R"('\xc2\x9b31m \xc2\x80')"},                                           // C1 controls
+        {"\xc2\xa0\u00e9\u20ac\U0001F600", "'\xc2\xa0\u00e9\u20ac\U0001F600'"},  // printable
+        {"\xff\xfe", R"('\xff\xfe')"},
+        {"\xc3", R"('\xc3')"},                          // a lead without its follower
+        {"\xc0\xaf", R"('\xc0\xaf')"},                  // "/" in an overlong form
+        {"\xed\xa0\x80", R"('\xed\xa0\x80')"},          // a surrogate
+        {"\xf4\x90\x80\x80", R"('\xf4\x90\x80\x80')"},  // beyond U+10FFFF
+        {"back\\slash", R"('back\\slash')"},
+        {std::string(100, '\x1b'), "'" + repeated("\\e", 28) + "...'"},
+        {std::string(100, '\x01'), "'" + repeated("\\x01", 14) + "...'"},
+    };
+    for (const auto& [bad, shown] : cases) {
+        const auto outcome = run({"--round", "8=1", "--weight", bad, "--available", "9"});
+        SCOPED_TRACE(shown);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')),
+                  "wirnak-cli: --weight: " + shown + " is not a number");
+    }
+}
+
 // One 8 SWG wire of a 2 kg winding from 14, 17 and 17.5 SWG with 5, 0.5 and 5 kg in stock: found,
 // fewest-wires and closest orders all differ, and one line is short of 17 SWG.
 std::vector<std::string> threeOrders(std::vector<std::string> options) {
