@@ -236,6 +236,8 @@ void setUpJob(JobState& job, const GivenOptions& options) {
     job.origArea = target;
     if (weight)
         job.origWeight = singleFrom(*weight, "--weight");
+    if (job.origWeight < 0)  // every share would be negative, and no line would be starred
+        throw BadInput("--weight: " + quoted(*weight) + " is negative");
     const bool allWeighed = setAvailable(job, *available);
     // As in the wizard: without a weight for the winding or for a size, the check is off.
     if (!weight || !allWeighed)

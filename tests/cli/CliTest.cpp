@@ -196,6 +196,24 @@ TEST(Cli, ABadValueIsShownEscapedOnOneLine) {
     }
 }
 
+TEST(Cli, ANegativeOrHugeWeightIsRefused) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"-5", "--weight: '-5' is negative"},
+        {"-0.001", "--weight: '-0.001' is negative"},
+        // Beyond a float: as a double narrowed it would be infinite and star every line.
+        {"1" + std::string(40, '0'), "--weight: '1" + std::string(40, '0') + "' is too large"},
+    };
+    for (const auto& [weight, message] : cases) {
+        const auto outcome = run({"--round", "8=1", "--weight", weight, "--available", "9=1"});
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err, "wirnak-cli: " + message + "\nTry 'wirnak-cli --help'.\n");
+    }
+    // -0 weighs nothing, as 0 does; a negative stock is the shop's own business.
+    EXPECT_EQ(run({"--round", "8=1", "--weight", "-0", "--available", "12=-3,13.5=0,14=1"}).out,
+              run({"--round", "8=1", "--weight", "0", "--available", "12=-3,13.5=0,14=1"}).out);
+    EXPECT_EQ(run({"--round", "8=1", "--weight", "-0", "--available", "12=-3"}).status, 0);
+}
+
 // One 8 SWG wire of a 2 kg winding from 14, 17 and 17.5 SWG with 5, 0.5 and 5 kg in stock: found,
 // fewest-wires and closest orders all differ, and one line is short of 17 SWG.
 std::vector<std::string> threeOrders(std::vector<std::string> options) {
