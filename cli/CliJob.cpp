@@ -39,7 +39,8 @@ const char* const kUsage =
     "  --rtf        print the report as the report box receives it\n"
     "  --version    print the version and exit\n"
     "GAUGE is the size as in its label: 8 ... 13, 13.5, 14, ... 22.5, 23, 24, 25, 26.\n"
-    "Exit status: 0 search finished, 2 bad input, 3 search stopped early.\n";
+    "Exit status: 0 search finished, 1 the output could not be written, 2 bad input,\n"
+    "             3 search stopped early.\n";
 
 namespace {
 
