@@ -214,6 +214,17 @@ TEST(Cli, ANegativeOrHugeWeightIsRefused) {
     EXPECT_EQ(run({"--round", "8=1", "--weight", "-0", "--available", "12=-3"}).status, 0);
 }
 
+// 26 SWG may reach 32767 wires exactly: the last of this window's lines needs 32766, and the
+// search goes on to the end.
+TEST(Cli, A32767thWireIsStillWithinTheLimit) {
+    const auto outcome = run({"--rect", "5418.38049,1,1", "--available", "26"});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_TRUE(outcome.out.starts_with("26 SWG X 32441,"));
+    EXPECT_TRUE(
+        outcome.out.ends_with("\n26 SWG X 32766,      5445.389\n"
+                              "326 Wire combinations found\n"));
+}
+
 // One 8 SWG wire of a 2 kg winding from 14, 17 and 17.5 SWG with 5, 0.5 and 5 kg in stock: found,
 // fewest-wires and closest orders all differ, and one line is short of 17 SWG.
 std::vector<std::string> threeOrders(std::vector<std::string> options) {
