@@ -2,6 +2,8 @@
 // shop's two cases that the first 10001 found could not answer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <random>
@@ -188,6 +190,42 @@ TEST(Ranking, TheFewestWiresComeFromBeyondTheFirst10001Found) {
     EXPECT_EQ(all.best[0].combination, "8 SWG X 1");
     EXPECT_EQ(all.counted, 80947);
     EXPECT_EQ(rankedCountLine(all, wires), "best 10001 of 80947 combinations of at most 3 sizes");
+}
+
+TEST(Ranking, FiguresAndCountLineReadAsTheShopWritesThem) {
+    EXPECT_EQ(deviationText(0.2), "+0.20 %");
+    EXPECT_EQ(deviationText(-0.2349), "-0.23 %");
+    EXPECT_EQ(deviationText(-0.004), "+0.00 %");
+    EXPECT_EQ(deviationText(0), "+0.00 %");
+    EXPECT_EQ(wiresText(1) + wiresText(6) + sizesText(1) + sizesText(3),
+              "1 wire6 wires1 size3 sizes");
+    ListChoice choice(ResultOrder::FewestSizes, true, {2, 12});
+    EXPECT_EQ(orderWords(choice), "fewest sizes, at most 2 sizes and 12 wires");
+    RankedList list;
+    list.best.resize(kResultSlots);
+    list.countedAll = false;
+    EXPECT_EQ(rankedCountLine(list, choice),
+              "best 10001 of more than 10001 combinations of at most 2 sizes and 12 wires covered "
+              "by the stock");
+}
+
+TEST(Ranking, TellsItsProgressAndStopsWhenCancelled) {
+    auto job = std::make_unique<JobState>();
+    job->origArea = 4 * gaugeArea(0);
+    for (GaugeIndex g = 0; g <= kLastGauge; ++g) makeAvailable(*job, g);
+    setAreaWindow(*job);
+    std::atomic<bool> cancel = false;
+    std::vector<double> shown;
+    RankingControl control{&cancel, [&](double done) {
+                               shown.push_back(done);
+                               cancel = done > 0.3;
+                           }};
+    const RankedList list =
+        rankCombinations(rankingInput(*job), {ResultOrder::ClosestToOriginal}, ".", control);
+    EXPECT_TRUE(list.cancelled);
+    ASSERT_GE(shown.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
+    EXPECT_LT(shown.back(), 0.4);
 }
 
 }  // namespace
