@@ -148,6 +148,8 @@ private:
     bool covered(const Candidate& candidate) const;
     FoundResult result(const Candidate& candidate, std::string_view decimalSeparator) const;
     bool stopped();
+    bool pruning() const;
+    bool cannotEnter(std::size_t i, int picked, float total, int wires) const;
     void reportProgress(std::size_t size, int count, int counts);
 
     const RankingInput& input_;
@@ -161,8 +163,11 @@ private:
     std::vector<Size> sizes_;                          // the sizes at hand, thickest first
     std::array<std::string, kGaugeCount> entryHeads_;  // "13.5 SWG X "
     std::vector<double> workBefore_;  // share of the work before each first size, for progress
+    std::vector<double> perThickestAfter_;  // 1 / the largest area after each size
     std::array<Pick, kMostSizesAtAll> picks_{};
     long long counted_ = 0;
+    long long branches_ = 0;
+    bool skipped_ = false;  // a branch was left uncounted
     bool cancelled_ = false;
     double progressShown_ = -1;
 };
@@ -198,6 +203,12 @@ RankedList Ranker::run(std::string_view decimalSeparator) {
     }
     for (double& before : workBefore_) before = work > 0 ? before / work : 0;
     workBefore_.push_back(1);
+    perThickestAfter_.assign(sizes_.size(), 0);
+    float thickest = 0;
+    for (std::size_t i = sizes_.size(); i-- > 0;) {
+        perThickestAfter_[i] = thickest > 0 ? 1.0 / thickest : 0;
+        thickest = std::max(thickest, sizes_[i].area);
+    }
 
     // The search goes beyond no wire at all only while its total is below the top.
     if (!(0.0f >= input_.areaHigh))
@@ -208,6 +219,7 @@ RankedList Ranker::run(std::string_view decimalSeparator) {
         return list;
     }
     list.counted = counted_;
+    list.countedAll = !skipped_;
     const std::vector<Candidate> best = best_.inOrder();
     list.best.reserve(best.size());
     for (const Candidate& candidate : best)
@@ -218,6 +230,7 @@ RankedList Ranker::run(std::string_view decimalSeparator) {
 // Every combination whose sizes after the chosen ones, thickest first, start at `from`: those
 // that end in one more size, then those that take more sizes. The total so far is below the top.
 void Ranker::branch(std::size_t from, int depth, float total, int wires) {
+    ++branches_;
     const double lowRoom = static_cast<double>(input_.areaLow) - total - slack_;
     const double highRoom = static_cast<double>(input_.areaHigh) - total + slack_;
     for (std::size_t i = from; i < sizes_.size(); ++i)
@@ -234,12 +247,36 @@ void Ranker::branch(std::size_t from, int depth, float total, int wires) {
                 break;
             if (depth == 0)
                 reportProgress(i, count, most);
+            if (pruning() && cannotEnter(i, depth + 1, sum, wires + count)) {
+                skipped_ = true;
+                continue;
+            }
             picks_[depth] = {size.gauge, static_cast<short>(count)};
             branch(i + 1, depth + 1, sum, wires + count);
         }
         if (cancelled_)
             return;
     }
+}
+
+bool Ranker::pruning() const {
+    return (order_ == ResultOrder::FewestWires || order_ == ResultOrder::FewestSizes) &&
+           branches_ > control_.countAllWithin && counted_ > kResultSlots;
+}
+
+// Whether no combination that goes on from `picked` sizes after size i, with this total and
+// these wires, can enter the full list: it takes at least one more size, and at least as many
+// more wires as the thickest size after i needs to reach the window's bottom.
+bool Ranker::cannotEnter(std::size_t i, int picked, float total, int wires) const {
+    const Candidate& worst = best_.worst();
+    const double missing =
+        (static_cast<double>(input_.areaLow) - total - slack_) * perThickestAfter_[i];
+    // Cut towards zero: never more wires than are needed.
+    const int fewestWires =
+        wires + std::max(1, static_cast<int>(std::min(missing, double{kMostCount})));
+    if (order_ == ResultOrder::FewestSizes && picked + 1 != worst.sizes)
+        return picked + 1 > worst.sizes;
+    return fewestWires > worst.wires;
 }
 
 // The counts of one size that end a combination on the total so far: those the search reaches
