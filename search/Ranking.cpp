@@ -307,7 +307,10 @@ void Ranker::endWith(const Size& size, int depth, float total, int wires, double
         while (range.first > 1 && reachesLow(range.first - 1)) --range.first;
     } else {
         while (range.first <= range.last && !reachesLow(range.first)) ++range.first;
+        if (range.first > range.last)
+            return;
     }
+    // From here on every count from the first reaches the bottom.
     if (fits(range.last)) {
         while (range.last < cap && fits(range.last + 1)) ++range.last;
     } else {
