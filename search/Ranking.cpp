@@ -5,6 +5,8 @@
 #include <cmath>
 #include <optional>
 
+#include "gauge/Numeric.h"
+
 namespace {
 
 constexpr int kMostCount = 32767;
@@ -469,16 +471,8 @@ std::string rankedCountLine(const RankedList& list, const ListChoice& choice) {
 }
 
 std::string deviationText(double percent) {
-    char digits[64];
-    const auto written =
-        std::to_chars(digits, digits + sizeof digits, percent, std::chars_format::fixed, 2);
-    std::string figure(digits, written.ptr);
-    if (figure.starts_with('-')) {
-        if (figure != "-0.00")
-            return figure + " %";
-        figure.erase(0, 1);
-    }
-    return "+" + figure + " %";
+    const std::string figure = numeric::formatFixed(percent, 2);
+    return (figure.starts_with('-') ? "" : "+") + figure + " %";
 }
 
 std::string wiresText(long wires) {
