@@ -55,33 +55,27 @@ TEST(Cli, RectangularAndRoundTargetsMatchTheWizardsArithmetic) {
               run({"--round", "8=2", "--available", "9,10"}).out);
 }
 
-// 2 × (5 × 2.5 − (4 − π) × 0.5²) = 24.5708 mm²: the window 24.44794..24.69365 takes other
-// combinations than the plain 25 mm².
-TEST(Cli, ACornerRadiusTakesTheCornersOffTheTarget) {
-    EXPECT_EQ(
-        run({"--rect", "5,2.5,2", "--corner-radius", "0.5", "--available", "12,13,13.5,14"}).out,
-        "13 SWG X 4, 13.5 SWG X 2,      24.6505\n"
-        "13 SWG X 5, 14 SWG X 1,      24.69046\n"
-        "12 SWG X 3, 13 SWG X 1, 13.5 SWG X 1,      24.48236\n"
-        "3 Wire combinations found\n");
-}
-
-TEST(Cli, ACornerRadiusTheWireCannotHaveIsRefusedWithTheReason) {
-    const std::pair<std::string, std::string> refused[] = {
-        {"r", "--corner-radius: 'r' is not a number"},
-        {"-0.1", "--corner-radius: '-0.1' is negative"},
-        {"1.26", "--corner-radius: '1.26' is more than half the thickness"},  // of 5 × 2.5
-        {"2.51", "--corner-radius: '2.51' is more than half the width"},      // of 5 × 10
+// 2 × (5 × 2.5 − (4 − π) × 0.5²) = 24.5708 mm²: 3 × 12 SWG + 2 × 13 SWG (25.02563) is out.
+TEST(Cli, ACornerRadiusIsTakenOffTheTargetOrRefusedForTheSameReasonsAsOnThePage) {
+    EXPECT_TRUE(run({"--rect", "5,2.5,2", "--corner-radius", "0.5", "--available", "12,13,13.5,14"})
+                    .out.ends_with("1,      24.48236\n3 Wire combinations found\n"));
+    // Half the thickness: fully rounded edges.
+    EXPECT_EQ(run({"--rect", "3,1,1", "--corner-radius", "0.5", "--available", "9"}).status, 0);
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--rect", "5,2.5,2", "--corner-radius", "r"}, "--corner-radius: 'r' is not a number"},
+        {{"--rect", "5,2.5,2", "--corner-radius", "-0.1"}, "--corner-radius: '-0.1' is negative"},
+        {{"--rect", "5,2.5,2", "--corner-radius", "1.26"},
+         "--corner-radius: '1.26' is more than half the thickness"},
+        {{"--rect", "5,10,1", "--corner-radius", "2.51"},
+         "--corner-radius: '2.51' is more than half the width"},
+        {{"--round", "8=1", "--corner-radius", "0"}, "--corner-radius goes only with --rect"},
     };
-    for (const auto& [radius, reason] : refused) {
-        const std::string wire = radius == "2.51" ? "5,10,1" : "5,2.5,2";
-        const auto outcome = run({"--rect", wire, "--corner-radius", radius, "--available", "9"});
+    for (auto [args, reason] : refused) {
+        args.insert(args.end(), {"--available", "9"});
+        const auto outcome = run(args);
         EXPECT_EQ(outcome.status, 2);
         EXPECT_TRUE(outcome.err.starts_with("wirnak-cli: " + reason)) << outcome.err;
     }
-    EXPECT_EQ(run({"--round", "8=1", "--corner-radius", "0", "--available", "9"}).status, 2);
-    // Half the thickness is a fully rounded edge.
-    EXPECT_EQ(run({"--rect", "5,2.5,2", "--corner-radius", "1.25", "--available", "9"}).status, 0);
 }
 
 TEST(Cli, NoMatchSaysSorry) {

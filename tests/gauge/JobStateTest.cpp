@@ -42,12 +42,10 @@ TEST(Target, RectangularProductIsDoubleWidthTimesThicknessFirst) {
     EXPECT_EQ(rectangularArea(1.1, 1.9, 3), 6.27);
 }
 
-// Each rounded corner leaves out (4 − π) r². The expected values are the doubles nearest the
-// exact count × (width × thickness − (4 − π) r²) of the decimals as typed, π being the double π,
-// worked out in exact fractions. 1.35 × 3.5 × 3 with r 0.55 is the exception that pins the order:
-// rounded after each step as written it ends two steps above that nearest double, where r × r
-// first, a fused multiply-add or count × (width × thickness) less count × the corners ends
-// elsewhere.
+// Each rounded corner leaves out (4 − π) r². Expected: the doubles nearest the exact value for
+// the decimals as typed (π the double π), worked out in fractions; but 1.35 × 3.5 × 3 r 0.55,
+// rounded step by step as written, ends two steps above it, where r × r first, a fused
+// multiply-add or count × (width × thickness) less count × the corners end elsewhere.
 TEST(Target, RoundedCornersTakeFourMinusPiTimesRSquaredOffEachWire) {
     const struct {
         double width, thickness, count, radius, expected;

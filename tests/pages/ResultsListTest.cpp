@@ -164,8 +164,7 @@ private slots:
         QVERIFY(QToolTip::text().contains("stock check is off"));
     }
 
-    // A conductor too long for the line takes lines of its own above the figures, and the list
-    // stands below them.
+    // A conductor too long for the line takes lines of its own; the list stands below them.
     void aLongConductorMovesTheListDown() {
         prepareJob();
         for (GaugeIndex gauge = 1; gauge < 12; ++gauge) {
