@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "WirnakInfo.h"
+#include "cli/ShelfOption.h"
 #include "gauge/CornerRadius.h"
 #include "gauge/JobState.h"
 #include "gauge/Numeric.h"
@@ -20,7 +21,7 @@ namespace cli {
 const char* const kUsage =
     "usage: wirnak-cli (--round GAUGE=COUNT[,GAUGE=COUNT]... | --rect WIDTH,THICKNESS,COUNT)\n"
     "                  [--corner-radius MM] [--weight KG]\n"
-    "                  --available GAUGE[=KG][,GAUGE[=KG]]...\n"
+    "                  (--available GAUGE[=KG][,GAUGE[=KG]]... | --shelf FILE)\n"
     "                  [--order found|wires|closest] [--in-stock-only] [--format text|csv | "
     "--rtf]\n"
     "\n"
@@ -33,6 +34,8 @@ const char* const kUsage =
     "  --weight     total weight of the original winding in kg (turns the stock check on)\n"
     "  --available  the sizes at hand, each with the weight in stock in kg; the stock check is\n"
     "               on only when --weight is given and every size has a weight\n"
+    "  --shelf      the sizes at hand from a shelf file, in place of --available: one size\n"
+    "               a line, GAUGE or GAUGE=KG; \"#\" starts a comment\n"
     "  --order      the order of the list: as found (default), fewest wires in parallel first,\n"
     "               or closest to the original first; ties keep the order found\n"
     "  --in-stock-only  only the combinations the stock covers (no \"*\"); needs the stock check\n"
@@ -69,10 +72,19 @@ struct OptionRule {
     bool takesValue;
 };
 constexpr OptionRule kOptionRules[] = {
-    {"--round", true},     {"--rect", true},           {"--weight", true},
-    {"--available", true}, {"--rtf", false},           {"--help", false},
-    {"-h", false},         {"--version", false},       {"--order", true},
-    {"--format", true},    {"--in-stock-only", false}, {"--corner-radius", true},
+    {"--round", true},
+    {"--rect", true},
+    {"--weight", true},
+    {"--available", true},
+    {"--rtf", false},
+    {"--help", false},
+    {"-h", false},
+    {"--version", false},
+    {"--order", true},
+    {"--format", true},
+    {"--in-stock-only", false},
+    {"--shelf", true},
+    {"--corner-radius", true},
 };
 
 class GivenOptions {
@@ -229,6 +241,14 @@ double rectangularTarget(JobState& job, const std::string& list,
     return rectangularArea(sizes[0], sizes[1], sizes[2], radius);
 }
 
+// A shelf file stands for the --available list it holds.
+std::string availableOnShelf(const std::string& path) {
+    ShelfOption read = readShelfOption(path);
+    if (!read.error.empty())
+        throw BadInput(read.error);
+    return read.available;
+}
+
 // Returns whether every available size was given a stock weight.
 bool setAvailable(JobState& job, const std::string& list) {
     bool allWeighed = true;
@@ -247,14 +267,17 @@ bool setAvailable(JobState& job, const std::string& list) {
 void setUpJob(JobState& job, const GivenOptions& options) {
     const auto round = options.value("--round");
     const auto rect = options.value("--rect");
-    const auto available = options.value("--available");
+    const auto shelf = options.value("--shelf");
     const auto weight = options.value("--weight");
     if (round && rect)
         throw BadInput("give either --round or --rect, not both");
     if (!round && !rect)
         throw BadInput("--round or --rect is missing");
+    if (shelf && options.has("--available"))
+        throw BadInput("give either --available or --shelf, not both");
+    const auto available = shelf ? availableOnShelf(*shelf) : options.value("--available");
     if (!available)
-        throw BadInput("--available is missing");
+        throw BadInput("--available or --shelf is missing");
     if (round && options.has("--corner-radius"))
         throw BadInput("--corner-radius goes only with --rect");
 

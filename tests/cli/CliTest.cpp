@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 #include "cli/CliJob.h"
 
@@ -234,6 +237,35 @@ TEST(Cli, ListOptionsAreRefusedWhereTheyCannotBeMet) {
         EXPECT_EQ(outcome.out, "");
         EXPECT_NE(outcome.err.find(reason), std::string::npos) << outcome.err;
     }
+}
+
+// --shelf FILE gives what --available gives for the list the file holds, stock check and all.
+TEST(Cli, AShelfFileStandsForTheAvailableList) {
+    const std::string path = std::filesystem::temp_directory_path() /
+                             ("wirnak-cli-shelf-" + std::to_string(::getpid()) + ".txt");
+    const auto withShelf = [&path](const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+        return std::vector<std::string>{"--round", "8=1", "--weight", "2", "--shelf", path};
+    };
+    for (const auto& [list, text] :
+         {std::pair{"12=0.5,13.5=2,14=1", "# the shop\r\n 12 = 0.5\n\n13.5=2 # top\n14=1"},
+          std::pair{"12,13.5=2,14=1", "12\n13.5=2\n14=1\n"}}) {
+        const auto expected = run({"--round", "8=1", "--weight", "2", "--available", list});
+        const auto outcome = run(withShelf(text));
+        EXPECT_EQ(outcome.out, expected.out);
+        EXPECT_EQ(outcome.err, expected.err);
+        EXPECT_EQ(outcome.status, expected.status);
+    }
+    const auto bad = run(withShelf("12=0.5\n13.5=2\n7=1\n"));
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_TRUE(bad.err.starts_with("wirnak-cli: " + path + ":3: unknown SWG size '7'\n"))
+        << bad.err;
+    auto both = withShelf("12\n");
+    both.insert(both.end(), {"--available", "12"});
+    EXPECT_NE(run(both).err.find("not both"), std::string::npos);
+    EXPECT_NE(run(withShelf("")).err.find("names no SWG size"), std::string::npos);
+    std::filesystem::remove(path);
 }
 
 TEST(Cli, HelpPrintsTheUsage) {

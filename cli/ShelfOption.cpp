@@ -1,0 +1,57 @@
+#include "cli/ShelfOption.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "gauge/ShelfFile.h"
+
+namespace cli {
+
+namespace {
+
+// The file as a message names it: a path too long for a message of a line keeps its end, where
+// the file's own name is.
+std::string shown(const std::string& path) {
+    constexpr std::size_t kMostShown = 120;
+    if (path.size() <= kMostShown)
+        return path;
+    std::size_t from = path.size() - (kMostShown - 3);
+    while (from < path.size() && (static_cast<unsigned char>(path[from]) & 0xC0) == 0x80)
+        ++from;  // not inside a UTF-8 character
+    return "..." + path.substr(from);
+}
+
+std::string cannotRead(const std::string& path, int error) {
+    return shown(path) + ": cannot be read: " + std::strerror(error);
+}
+
+}  // namespace
+
+ShelfOption readShelfOption(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return {{}, cannotRead(path, errno)};
+    // At most one byte past the limit: enough to know that the file is too long.
+    std::string text(kLargestShelfFile + 1, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), file));
+    const int error = !std::ferror(file) ? 0 : errno != 0 ? errno : EIO;
+    std::fclose(file);
+    if (error != 0)
+        return {{}, cannotRead(path, error)};
+    if (text.size() > kLargestShelfFile)
+        return {{}, shown(path) + ": too long for a shelf file"};
+
+    const ShelfReading reading = readShelf(text);
+    if (!reading.ok())
+        return {{}, shelfFault(shown(path), reading)};
+    std::string available;
+    for (const ShelfSize& size : reading.shelf) {
+        available += (available.empty() ? "" : ",") + gaugeNumber(size.gauge);
+        if (size.stock)
+            available += "=" + *size.stock;
+    }
+    return {available, {}};
+}
+
+}  // namespace cli
