@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "WirnakInfo.h"
+#include "cli/Quoted.h"
 #include "cli/ShelfOption.h"
 #include "gauge/CornerRadius.h"
 #include "gauge/JobState.h"
@@ -45,25 +46,14 @@ const char* const kUsage =
     "  --rtf        print the report as the report box receives it\n"
     "  --version    print the version and exit\n"
     "GAUGE is the size as in its label: 8 ... 13, 13.5, 14, ... 22.5, 23, 24, 25, 26.\n"
-    "Exit status: 0 search finished, 2 bad input, 3 search stopped early.\n";
+    "Exit status: 0 search finished, 1 the output could not be written, 2 bad input,\n"
+    "             3 search stopped early.\n";
 
 namespace {
 
 struct BadInput : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
-
-// A value as a message shows it: quoted, and cut short when it is long, so that a mistyped
-// argument of any length gives a message of a line.
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kMostShown = 60;
-    if (text.size() <= kMostShown)
-        return "'" + std::string(text) + "'";
-    std::size_t cut = kMostShown - 3;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;  // not inside a UTF-8 character
-    return "'" + std::string(text.substr(0, cut)) + "...'";
-}
 
 // The options, each given at most once. One that takes a value takes it as the next argument
 // or after "="; a switch takes none.
@@ -288,6 +278,8 @@ void setUpJob(JobState& job, const GivenOptions& options) {
     job.origArea = target;
     if (weight)
         job.origWeight = singleFrom(*weight, "--weight");
+    if (job.origWeight < 0)  // every share would be negative, and no line would be starred
+        throw BadInput("--weight: " + quoted(*weight) + " is negative");
     const bool allWeighed = setAvailable(job, *available);
     // As in the wizard: without a weight for the winding or for a size, the check is off.
     if (!weight || !allWeighed)

@@ -7,7 +7,8 @@
 // The job is set up exactly as the two data pages of the wizard would set it up.
 namespace cli {
 
-enum ExitStatus { kFinished = 0, kBadInput = 2, kStoppedEarly = 3 };
+// kCannotWrite is the program's own: run() prints nothing.
+enum ExitStatus { kFinished = 0, kCannotWrite = 1, kBadInput = 2, kStoppedEarly = 3 };
 
 struct Outcome {
     int status = kFinished;

@@ -4,26 +4,15 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/Quoted.h"
 #include "gauge/ShelfFile.h"
 
 namespace cli {
 
 namespace {
 
-// The file as a message names it: a path too long for a message of a line keeps its end, where
-// the file's own name is.
-std::string shown(const std::string& path) {
-    constexpr std::size_t kMostShown = 120;
-    if (path.size() <= kMostShown)
-        return path;
-    std::size_t from = path.size() - (kMostShown - 3);
-    while (from < path.size() && (static_cast<unsigned char>(path[from]) & 0xC0) == 0x80)
-        ++from;  // not inside a UTF-8 character
-    return "..." + path.substr(from);
-}
-
 std::string cannotRead(const std::string& path, int error) {
-    return shown(path) + ": cannot be read: " + std::strerror(error);
+    return shownPath(path) + ": cannot be read: " + std::strerror(error);
 }
 
 }  // namespace
@@ -40,11 +29,11 @@ ShelfOption readShelfOption(const std::string& path) {
     if (error != 0)
         return {{}, cannotRead(path, error)};
     if (text.size() > kLargestShelfFile)
-        return {{}, shown(path) + ": too long for a shelf file"};
+        return {{}, shownPath(path) + ": too long for a shelf file"};
 
     const ShelfReading reading = readShelf(text);
     if (!reading.ok())
-        return {{}, shelfFault(shown(path), reading)};
+        return {{}, shelfFault(shownPath(path), reading)};
     std::string available;
     for (const ShelfSize& size : reading.shelf) {
         available += (available.empty() ? "" : ",") + gaugeNumber(size.gauge);

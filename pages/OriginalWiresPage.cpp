@@ -399,6 +399,13 @@ bool OriginalWiresPage::takeWeight(JobState& job) {
             kWarningOk);
         return false;
     }
+    // A negative weight would give every size a negative share, and so no line its star.
+    if (*weight < 0) {
+        showMessage(QStringLiteral("The total weight cannot be negative. Please enter it in kg."),
+                    kWarningOk, QStringLiteral("Error!"));
+        weightBox->setFocus();
+        return false;
+    }
     job.origWeight = *weight;
     return true;
 }

@@ -5,8 +5,10 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
+#include "platform/MessageBox.h"
 #include "platform/PrinterDialog.h"
 #include "platform/ReportBox.h"
+#include "platform/SafePdfOutput.h"
 
 namespace {
 
@@ -38,6 +40,11 @@ void printReport(ReportBox& box, PrinterDialog& dialog, const QString& header) {
     QPrinter* printer = dialog.showPrinter();
     if (printer == nullptr || !printer->isValid())
         return;
+    SafePdfOutput output(*printer);
+    if (!output.notReady().isEmpty()) {
+        forms::showMessage(output.notReady(), forms::kWarningOk);
+        return;
+    }
     // The dialog opens on "Selection" when there is one; a user who switches it to "All" wants
     // all, which the selection must not narrow.
     const bool switchedToAll =
@@ -49,4 +56,6 @@ void printReport(ReportBox& box, PrinterDialog& dialog, const QString& header) {
     } else {
         box.printSelectionOrAll(*printer);
     }
+    if (const QString failure = output.finish(); !failure.isEmpty())
+        forms::showMessage(failure, forms::kWarningOk);
 }

@@ -187,6 +187,79 @@ TEST(Cli, ALongBadValueIsShownCutShortAndNeverInsideACharacter) {
     }
 }
 
+std::string repeated(const std::string& text, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i) all += text;
+    return all;
+}
+
+// Whatever is typed, the message is one line of plain text: what a terminal would obey, bytes
+// that are not UTF-8 and the backslash are escaped, and the cut falls between escapes.
+TEST(Cli, ABadValueIsShownEscapedOnOneLine) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\x1b[2J\x1b[31mRED", R"('\e[2J\e[31mRED')"},
+        {"bad\nline", R"('bad\nline')"},
+        {"a\tb\rc\x01\x7f", R"('a\tb\rc\x01\x7f')"},
+        {"\xc2\x9b"
+         "31m \xc2\x80",
+         R"('\xc2\x9b31m \xc2\x80')"},                                           // C1 controls
+        {"\xc2\xa0\u00e9\u20ac\U0001F600", "'\xc2\xa0\u00e9\u20ac\U0001F600'"},  // printable
+        {"\xff\xfe", R"('\xff\xfe')"},
+        {"\xc3", R"('\xc3')"},                          // a lead without its follower
+        {"\xc0\xaf", R"('\xc0\xaf')"},                  // "/" in an overlong form
+        {"\xed\xa0\x80", R"('\xed\xa0\x80')"},          // a surrogate
+        {"\xf4\x90\x80\x80", R"('\xf4\x90\x80\x80')"},  // beyond U+10FFFF
+        {"back\\slash", R"('back\\slash')"},
+        {std::string(100, '\x1b'), "'" + repeated("\\e", 28) + "...'"},
+        {std::string(100, '\x01'), "'" + repeated("\\x01", 14) + "...'"},
+    };
+    for (const auto& [bad, shown] : cases) {
+        const auto outcome = run({"--round", "8=1", "--weight", bad, "--available", "9"});
+        SCOPED_TRACE(shown);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')),
+                  "wirnak-cli: --weight: " + shown + " is not a number");
+    }
+    // A shelf file's path is shown escaped too, its end kept when it is long.
+    const auto missing =
+        run({"--round", "8=1", "--shelf", "/no/such/\x1b[2J" + std::string(200, 'x')});
+    EXPECT_EQ(
+        missing.err.substr(0, missing.err.find('\n')),
+        "wirnak-cli: ..." + std::string(117, 'x') + ": cannot be read: No such file or directory");
+    const auto shortPath = run({"--round", "8=1", "--shelf", "/no/such/\x1b[2J"});
+    EXPECT_EQ(shortPath.err.substr(0, shortPath.err.find('\n')),
+              "wirnak-cli: /no/such/\\e[2J: cannot be read: No such file or directory");
+}
+
+TEST(Cli, ANegativeOrHugeWeightIsRefused) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"-5", "--weight: '-5' is negative"},
+        {"-0.001", "--weight: '-0.001' is negative"},
+        // Beyond a float: as a double narrowed it would be infinite and star every line.
+        {"1" + std::string(40, '0'), "--weight: '1" + std::string(40, '0') + "' is too large"},
+    };
+    for (const auto& [weight, message] : cases) {
+        const auto outcome = run({"--round", "8=1", "--weight", weight, "--available", "9=1"});
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err, "wirnak-cli: " + message + "\nTry 'wirnak-cli --help'.\n");
+    }
+    // -0 weighs nothing, as 0 does; a negative stock is the shop's own business.
+    EXPECT_EQ(run({"--round", "8=1", "--weight", "-0", "--available", "12=-3,13.5=0,14=1"}).out,
+              run({"--round", "8=1", "--weight", "0", "--available", "12=-3,13.5=0,14=1"}).out);
+    EXPECT_EQ(run({"--round", "8=1", "--weight", "-0", "--available", "12=-3"}).status, 0);
+}
+
+// 26 SWG may reach 32767 wires exactly: the last of this window's lines needs 32766, and the
+// search goes on to the end.
+TEST(Cli, A32767thWireIsStillWithinTheLimit) {
+    const auto outcome = run({"--rect", "5418.38049,1,1", "--available", "26"});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_TRUE(outcome.out.starts_with("26 SWG X 32441,"));
+    EXPECT_TRUE(
+        outcome.out.ends_with("\n26 SWG X 32766,      5445.389\n"
+                              "326 Wire combinations found\n"));
+}
+
 // One 8 SWG wire of a 2 kg winding from 14, 17 and 17.5 SWG with 5, 0.5 and 5 kg in stock: found,
 // fewest-wires and closest orders all differ, and one line is short of 17 SWG.
 std::vector<std::string> threeOrders(std::vector<std::string> options) {

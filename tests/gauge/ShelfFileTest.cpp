@@ -62,8 +62,9 @@ TEST(ShelfFile, WhatAPageWritesReadsBackTheSame) {
             const auto stock = shelfStock(typed, ",");
             const auto kilograms = numeric::toSingle(typed, ",");
             ASSERT_EQ(stock.has_value(), kilograms && *kilograms >= 0) << typed;
-            if (stock)
+            if (stock) {
                 EXPECT_EQ(numeric::toSingle(*stock), kilograms) << typed;
+            }
             shelf.push_back({g, stock});
         }
         const ShelfReading reading = readShelf(shelfText(shelf));

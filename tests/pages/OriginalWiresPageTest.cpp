@@ -307,6 +307,25 @@ private slots:
         QCOMPARE(jobState().origWeight, 2.0f);
     }
 
+    // A negative weight gives every size a negative share: no line would be starred, and the
+    // list would read as covered by the stock. "-0" is no weight at all, and passes as 0 does.
+    void nextRefusesANegativeWeight() {
+        tick(k8Swg, "1");
+        clickAndType(weight(), "-5");
+        expectBox("The total weight cannot be negative. Please enter it in kg.", "Error!",
+                  kWarningOk);
+        click(next());
+        QVERIFY(page_->isVisible());
+        QCOMPARE(focused(), weight());
+        QCOMPARE(jobState().origWeight, 0.0f);
+        QCOMPARE(jobState().noWeightCheck, short(0));
+
+        weight()->setText("-0");
+        click(next());
+        QVERIFY(movedOn());
+        QCOMPARE(jobState().origWeight, 0.0f);
+    }
+
     void aRefusedCountKeepsNextFromRunning() {
         click(check(k8Swg));
         expectCountMessage(k8Swg);
