@@ -11,6 +11,7 @@
 #include "cli/Quoted.h"
 #include "cli/RankedOutput.h"
 #include "cli/ShelfOption.h"
+#include "gauge/CornerRadius.h"
 #include "gauge/JobState.h"
 #include "gauge/Numeric.h"
 #include "search/CombinationSearch.h"
@@ -23,7 +24,8 @@ namespace cli {
 
 const char* const kUsage =
     "usage: wirnak-cli (--round GAUGE=COUNT[,GAUGE=COUNT]... | --rect WIDTH,THICKNESS,COUNT)\n"
-    "                  [--weight KG] (--available GAUGE[=KG][,GAUGE[=KG]]... | --shelf FILE)\n"
+    "                  [--corner-radius MM] [--weight KG]\n"
+    "                  (--available GAUGE[=KG][,GAUGE[=KG]]... | --shelf FILE)\n"
     "                  [--order found|wires|sizes|closest [--most-sizes N] [--most-wires N]]\n"
     "                  [--in-stock-only] [--format text|csv | --rtf]\n"
     "\n"
@@ -31,6 +33,8 @@ const char* const kUsage =
     "cross-section lies within 0.5 % of the original conductor's.\n"
     "  --round      the original round wires: SWG size and number of wires in parallel\n"
     "  --rect       the original rectangular wire: width and thickness in mm, wires in parallel\n"
+    "  --corner-radius  the radius of the rectangular wire's rounded corners in mm, at most half\n"
+    "               its thickness and width; each corner takes (4 - pi) x r x r off its area\n"
     "  --weight     total weight of the original winding in kg (turns the stock check on)\n"
     "  --available  the sizes at hand, each with the weight in stock in kg; the stock check is\n"
     "               on only when --weight is given and every size has a weight\n"
@@ -65,11 +69,21 @@ struct OptionRule {
     bool takesValue;
 };
 constexpr OptionRule kOptionRules[] = {
-    {"--round", true},      {"--rect", true},           {"--weight", true},
-    {"--available", true},  {"--rtf", false},           {"--help", false},
-    {"-h", false},          {"--version", false},       {"--order", true},
-    {"--format", true},     {"--in-stock-only", false}, {"--most-sizes", true},
-    {"--most-wires", true}, {"--shelf", true},
+    {"--round", true},
+    {"--rect", true},
+    {"--weight", true},
+    {"--available", true},
+    {"--rtf", false},
+    {"--help", false},
+    {"-h", false},
+    {"--version", false},
+    {"--order", true},
+    {"--format", true},
+    {"--in-stock-only", false},
+    {"--shelf", true},
+    {"--corner-radius", true},
+    {"--most-sizes", true},
+    {"--most-wires", true},
 };
 
 class GivenOptions {
@@ -195,7 +209,17 @@ double roundTarget(JobState& job, const std::string& list) {
     return circularArea(job);
 }
 
-double rectangularTarget(JobState& job, const std::string& list) {
+// With sharp corners, as the page's empty box, when none is given.
+double cornerRadiusFrom(const std::optional<std::string>& given, double width, double thickness) {
+    const CornerRadius radius = given ? readCornerRadius(*given, width, thickness) : CornerRadius{};
+    if (radius.fault != CornerRadiusFault::None)
+        throw BadInput("--corner-radius: " + quoted(*given) + " " +
+                       std::string(cornerRadiusReason(radius.fault)));
+    return radius.mm;
+}
+
+double rectangularTarget(JobState& job, const std::string& list,
+                         const std::optional<std::string>& cornerRadius) {
     const std::vector<std::string> parts = splitList(list);
     if (parts.size() != 3)
         throw BadInput("--rect needs WIDTH,THICKNESS,COUNT");
@@ -210,9 +234,10 @@ double rectangularTarget(JobState& job, const std::string& list) {
             throw BadInput(kTargetTooLarge);
         sizes[k] = *size;
     }
+    const double radius = cornerRadiusFrom(cornerRadius, sizes[0], sizes[1]);
     job.origSection = OriginalSection::Rectangular;
-    job.origRectangular = {sizes[0], sizes[1], sizes[2]};
-    return rectangularArea(sizes[0], sizes[1], sizes[2]);
+    job.origRectangular = {sizes[0], sizes[1], sizes[2], radius};
+    return rectangularArea(sizes[0], sizes[1], sizes[2], radius);
 }
 
 // A shelf file stands for the --available list it holds.
@@ -252,8 +277,11 @@ void setUpJob(JobState& job, const GivenOptions& options) {
     const auto available = shelf ? availableOnShelf(*shelf) : options.value("--available");
     if (!available)
         throw BadInput("--available or --shelf is missing");
+    if (round && options.has("--corner-radius"))
+        throw BadInput("--corner-radius goes only with --rect");
 
-    const double target = round ? roundTarget(job, *round) : rectangularTarget(job, *rect);
+    const double target = round ? roundTarget(job, *round)
+                                : rectangularTarget(job, *rect, options.value("--corner-radius"));
     if (!areaWindowFits(target))
         throw BadInput(kTargetTooLarge);
     job.origArea = target;

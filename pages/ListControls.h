@@ -52,6 +52,7 @@ protected:
 private:
     ListChoice choice() const;
     void showChosenList();
+    void showJobLine();
     void showContextMenu(const QPoint& position);
 
     ResultsPage& page_;

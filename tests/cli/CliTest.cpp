@@ -59,6 +59,29 @@ TEST(Cli, RectangularAndRoundTargetsMatchTheWizardsArithmetic) {
               run({"--round", "8=2", "--available", "9,10"}).out);
 }
 
+// 2 × (5 × 2.5 − (4 − π) × 0.5²) = 24.5708 mm²: 3 × 12 SWG + 2 × 13 SWG (25.02563) is out.
+TEST(Cli, ACornerRadiusIsTakenOffTheTargetOrRefusedForTheSameReasonsAsOnThePage) {
+    EXPECT_TRUE(run({"--rect", "5,2.5,2", "--corner-radius", "0.5", "--available", "12,13,13.5,14"})
+                    .out.ends_with("1,      24.48236\n3 Wire combinations found\n"));
+    // Half the thickness: fully rounded edges.
+    EXPECT_EQ(run({"--rect", "3,1,1", "--corner-radius", "0.5", "--available", "9"}).status, 0);
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--rect", "5,2.5,2", "--corner-radius", "r"}, "--corner-radius: 'r' is not a number"},
+        {{"--rect", "5,2.5,2", "--corner-radius", "-0.1"}, "--corner-radius: '-0.1' is negative"},
+        {{"--rect", "5,2.5,2", "--corner-radius", "1.26"},
+         "--corner-radius: '1.26' is more than half the thickness"},
+        {{"--rect", "5,10,1", "--corner-radius", "2.51"},
+         "--corner-radius: '2.51' is more than half the width"},
+        {{"--round", "8=1", "--corner-radius", "0"}, "--corner-radius goes only with --rect"},
+    };
+    for (auto [args, reason] : refused) {
+        args.insert(args.end(), {"--available", "9"});
+        const auto outcome = run(args);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_TRUE(outcome.err.starts_with("wirnak-cli: " + reason)) << outcome.err;
+    }
+}
+
 TEST(Cli, NoMatchSaysSorry) {
     EXPECT_EQ(run({"--round", "26=1", "--available", "8"}).out,
               "Sorry no match found\n0 Wire combinations found\n");

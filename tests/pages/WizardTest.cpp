@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(page.printerDialog->flags(),
                  PrinterDialog::ReturnPrinter + PrinterDialog::NoPageRange);
         const QStringList printedAll = pdfLines(all);  // below the job line
-        QVERIFY(printedAll.first().startsWith("Original 12.94619 mm²"));
+        QVERIFY(printedAll.first().startsWith("Original 1 × 8 SWG: 12.94619 mm²"));
         QCOMPARE(printedAll.mid(printedAll.size() - 2),
                  (QStringList{"14 SWG X 4*, 12.97171", "12 SWG X 1*, 13.5 SWG X 2, 12.97468"}));
 
@@ -272,7 +272,7 @@ private slots:
                                                   PrinterDialog::NoPageRange +
                                                   PrinterDialog::OpenOnSelection);
         const QStringList printedSelection = pdfLines(selection);
-        QVERIFY(printedSelection.first().startsWith("Original 12.94619 mm²"));
+        QVERIFY(printedSelection.first().startsWith("Original 1 × 8 SWG: 12.94619 mm²"));
         QCOMPARE(printedSelection.last(), "12 SWG X 1*, 13.5 SWG X 2, 12.97468");
         QVERIFY(!printedSelection.contains("14 SWG X 4*, 12.97171"));
 
