@@ -19,6 +19,10 @@ namespace {
 const QString kTextFilter = QStringLiteral("Text files (*.txt)");
 const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
 
+// The wire limit box's lowest value, which it shows as "no limit", and the most a count may be.
+constexpr int kNoWireLimit = 0;
+constexpr int kMostWiresAllowed = 32767;
+
 // The orders in the sequence the choice offers them.
 constexpr ResultOrder kOrders[] = {ResultOrder::AsFound, ResultOrder::FewestWires,
                                    ResultOrder::ClosestToOriginal};
@@ -55,6 +59,28 @@ QString stoppedEarlyText(SearchEnd end) {
     return {};
 }
 
+// Most wires in parallel: a whole number from 1 to 32767, or none at all. Below 1 it says "no
+// limit"; emptied, it means the same. A leading 0 or anything but digits is not taken.
+class WireLimitBox : public QSpinBox {
+public:
+    explicit WireLimitBox(QWidget* parent) : QSpinBox(parent) {
+        setRange(kNoWireLimit, kMostWiresAllowed);
+        setSpecialValueText(QStringLiteral("no limit"));
+    }
+
+protected:
+    QValidator::State validate(QString& text, int& position) const override {
+        if (text.trimmed().isEmpty())
+            return QValidator::Acceptable;
+        if (text.trimmed().startsWith(u'0'))
+            return QValidator::Invalid;
+        return QSpinBox::validate(text, position);
+    }
+    int valueFromText(const QString& text) const override {
+        return text.trimmed().isEmpty() ? kNoWireLimit : QSpinBox::valueFromText(text);
+    }
+};
+
 // A note that is there only while it has something to say, so a screen reader meets no empty
 // label.
 void setNote(Label* label, const QString& text) {
@@ -70,32 +96,55 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     stoppedEarlyLabel =
         place<Label>(&page, QStringLiteral("stoppedEarlyLabel"), 120, 120, 7185, 480);
 
-    // Left and right of "print".
+    // Left of "print", and "Save…" right of it, below Finish.
     coveredOnlyCheck =
         place<CheckBox>(&page, QStringLiteral("coveredOnlyCheck"), 120, 1357, 2978, 300);
     coveredOnlyCheck->setText(QStringLiteral("Only what the &stock covers"));
     coveredOnlyCheck->setAccessibleName(QStringLiteral("Only what the stock covers"));
-    orderLabel = place<Label>(&page, QStringLiteral("orderLabel"), 4313, 1342, 720, 330);
-    orderLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    orderLabel->setText(QStringLiteral("&Order:"));
-    orderChoice = place<QComboBox>(&page, QStringLiteral("orderChoice"), 5063, 1342, 2242, 330);
-    orderChoice->addItems({QStringLiteral("as found"), QStringLiteral("fewest wires"),
-                           QStringLiteral("closest to original")});
-    orderChoice->setAccessibleName(QStringLiteral("Order of the list"));
-    orderLabel->setBuddy(orderChoice);
+    saveButton = place<CommandButton>(&page, QStringLiteral("saveButton"), 4358, 1320, 1095, 375);
+    saveButton->setText(QStringLiteral("Sa&ve…"));
+    saveButton->setAccessibleName(QStringLiteral("Save the list"));
 
-    // Beside the count line, and below it down to the report box.
+    // Beside the count line, and below it the job.
     shownLabel = place<Label>(&page, QStringLiteral("shownLabel"), 5600, 2400, 1765, 255);
     setNote(stoppedEarlyLabel, {});
     setNote(shownLabel, {});
     jobLabel = place<Label>(&page, QStringLiteral("jobLabel"), 120, 2700, 7185, 540);
 
+    // At the foot of the band: the order and the limits, each under its caption, and what the
+    // ranked list holds.
+    orderLabel = place<Label>(&page, QStringLiteral("orderLabel"), 120, 3300, 2400, 255);
+    orderLabel->setText(QStringLiteral("&Order:"));
+    orderChoice = place<QComboBox>(&page, QStringLiteral("orderChoice"), 120, 3555, 2400, 330);
+    orderChoice->addItems({QStringLiteral("as found"), QStringLiteral("fewest wires"),
+                           QStringLiteral("closest to original")});
+    orderChoice->setAccessibleName(QStringLiteral("Order of the list"));
+    orderLabel->setBuddy(orderChoice);
+    mostSizesLabel = place<Label>(&page, QStringLiteral("mostSizesLabel"), 2700, 3300, 2100, 255);
+    mostSizesLabel->setText(QStringLiteral("Most &different sizes:"));
+    mostSizesBox = place<QSpinBox>(&page, QStringLiteral("mostSizesBox"), 2700, 3555, 900, 330);
+    mostSizesBox->setRange(1, 4);
+    mostSizesBox->setAccessibleName(QStringLiteral("Most different sizes"));
+    mostSizesLabel->setBuddy(mostSizesBox);
+    mostWiresLabel = place<Label>(&page, QStringLiteral("mostWiresLabel"), 4980, 3300, 2325, 255);
+    mostWiresLabel->setText(QStringLiteral("Most &wires in parallel:"));
+    mostWiresBox = place<WireLimitBox>(&page, QStringLiteral("mostWiresBox"), 4980, 3555, 1200, 330);
+    mostWiresBox->setAccessibleName(QStringLiteral("Most wires in parallel"));
+    mostWiresLabel->setBuddy(mostWiresBox);
+    for (QSpinBox* box : {mostSizesBox, mostWiresBox}) {
+        // A number typed counts once it is whole: when the focus leaves or Return is pressed.
+        box->setKeyboardTracking(false);
+    }
+    rankedLabel = place<Label>(&page, QStringLiteral("rankedLabel"), 120, 3930, 7185, 255);
+    setNote(rankedLabel, {});
+
     saveDialog = std::make_unique<QtSaveFileDialog>(&page);
-    setTabOrder(
-        {page.finishButton, coveredOnlyCheck, page.printButton, orderChoice, page.reportBox});
+    setTabOrder({page.finishButton, coveredOnlyCheck, page.printButton, saveButton, orderChoice,
+                 mostSizesBox, mostWiresBox, page.reportBox});
 
     connect(coveredOnlyCheck, &QCheckBox::toggled, this, &ListControls::showChosenList);
     connect(orderChoice, &QComboBox::currentIndexChanged, this, &ListControls::showChosenList);
+    connect(saveButton, &QPushButton::clicked, this, &ListControls::saveList);
     auto* save = new QShortcut(QKeySequence::Save, &page);
     connect(save, &QShortcut::activated, this, &ListControls::saveList);
     page.installEventFilter(this);

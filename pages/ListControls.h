@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QObject>
+#include <QSpinBox>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,21 +17,27 @@
 class ResultsPage;
 
 // The controls of the results page around its report box: what was matched and what "*" means,
-// which lines the box shows (only what the stock covers) and in which order, and saving the list
-// as shown. They stand in the free parts of the page's fixed band; the band's own controls keep
-// their places.
+// which lines the box shows (only what the stock covers), in which order and within which limits,
+// and saving the list as shown. They stand in the free parts of the page's band and in the rows
+// at its foot; the band's own controls keep their places.
 class ListControls : public QObject {
     Q_OBJECT
 
 public:
     explicit ListControls(ResultsPage& page);
 
-    forms::Label* stoppedEarlyLabel;  // the list, and so the order, covers what was found
+    forms::Label* stoppedEarlyLabel;  // the list covers what was found
     forms::CheckBox* coveredOnlyCheck;
-    forms::Label* orderLabel;
-    QComboBox* orderChoice;    // as found, fewest wires, closest to original
+    forms::CommandButton* saveButton;
     forms::Label* shownLabel;  // how many lines the filter leaves, beside the count
     forms::Label* jobLabel;
+    forms::Label* orderLabel;
+    QComboBox* orderChoice;  // as found, fewest wires, fewest sizes, closest to original
+    forms::Label* mostSizesLabel;
+    QSpinBox* mostSizesBox;  // 1..4
+    forms::Label* mostWiresLabel;
+    QSpinBox* mostWiresBox;  // 1..32767, or "no limit" at its lowest
+    forms::Label* rankedLabel;  // the ranked list's count, with the limits it was ranked within
     std::unique_ptr<SaveFileDialog> saveDialog;
 
     // After the search and the report: the results and the job they answer. The box keeps the

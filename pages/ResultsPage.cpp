@@ -16,9 +16,11 @@ using namespace forms;
 
 namespace {
 
-// The buttons, the progress bar and the count stand in a fixed band at the top; the report box
-// fills the window below it.
-constexpr int kBandHeight = 3255;
+// The buttons, the progress bar, the count and the job stand in a fixed band at the top, the
+// choice of order and limits at its foot; the report box fills the window below it.
+constexpr int kBandHeight = 4245;
+// The window as drawn: the band, and below it the report box 825 twips high.
+constexpr int kDesignHeight = kBandHeight + 825;
 // The window opens as tall as the data pages, so that the report shows a good many lines.
 constexpr int kOpeningHeight = 7605;
 
@@ -32,7 +34,8 @@ void nameForScreenReaders(ResultsPage& page) {
 
 }  // namespace
 
-ResultsPage::ResultsPage() : Page(QStringLiteral("Equivalent wire combinations"), 7425, 4080) {
+ResultsPage::ResultsPage()
+    : Page(QStringLiteral("Equivalent wire combinations"), 7425, kDesignHeight) {
     backButton = place<CommandButton>(this, QStringLiteral("backButton"), 1958, 720, 1095, 375);
     backButton->setText(QStringLiteral("< &Back"));
     nextButton = place<CommandButton>(this, QStringLiteral("nextButton"), 3158, 720, 1095, 375);
@@ -51,7 +54,7 @@ ResultsPage::ResultsPage() : Page(QStringLiteral("Equivalent wire combinations")
     foundLabel->setVisible(false);
 
     reportBox = place<ReportBox>(this, QStringLiteral("reportBox"), 0, kBandHeight, 7425,
-                                 4080 - kBandHeight);
+                                 kDesignHeight - kBandHeight);
     printerDialog = std::make_unique<QtPrinterDialog>(this);
     setSizable(7425, kOpeningHeight);
 
