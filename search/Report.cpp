@@ -38,6 +38,12 @@ short appendLines(std::string& out, const JobState& job, std::string_view lineEn
 
 }  // namespace
 
+std::string reportLine(const std::string& text, float area, const std::string& decimalSeparator) {
+    std::string line;
+    appendLine(line, text, area, decimalSeparator);
+    return line;
+}
+
 std::vector<std::string> reportLines(const JobState& job, const std::string& decimalSeparator) {
     std::vector<std::string> lines;
     for (int j = 0; j < kResultSlots; ++j) {

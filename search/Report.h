@@ -19,6 +19,10 @@ struct ReportText {
     short written = 0;  // lines of results
 };
 
+// A report line: the result's text, ",", six blanks, its total area.
+std::string reportLine(const std::string& text, float area,
+                       const std::string& decimalSeparator = ".");
+
 // One line per recorded result, in the order found: its text, ",", six blanks, its total area.
 std::vector<std::string> reportLines(const JobState& job,
                                      const std::string& decimalSeparator = ".");

@@ -80,6 +80,12 @@ std::vector<FoundResult> foundResults(const JobState& job, std::string_view deci
     return found;
 }
 
+FoundResult foundResult(const std::string& combination, float total, double target,
+                        std::string_view decimalSeparator) {
+    return resultOf(combination, total, target,
+                    reportLine(combination, total, std::string(decimalSeparator)));
+}
+
 std::vector<FoundResult> shownResults(std::vector<FoundResult> found, const ListChoice& choice) {
     if (choice.coveredOnly) {
         std::erase_if(found, [](const FoundResult& result) { return !result.coveredByStock(); });
@@ -92,6 +98,11 @@ std::vector<FoundResult> shownResults(std::vector<FoundResult> found, const List
                 found.begin(), found.end(),
                 [](const FoundResult& a, const FoundResult& b) { return a.wires < b.wires; });
             break;
+        case ResultOrder::FewestSizes:
+            std::stable_sort(
+                found.begin(), found.end(),
+                [](const FoundResult& a, const FoundResult& b) { return a.sizes < b.sizes; });
+            break;
         case ResultOrder::ClosestToOriginal:
             std::stable_sort(
                 found.begin(), found.end(),
@@ -99,6 +110,10 @@ std::vector<FoundResult> shownResults(std::vector<FoundResult> found, const List
             break;
     }
     return found;
+}
+
+bool isRanked(ResultOrder order) {
+    return order != ResultOrder::AsFound;
 }
 
 bool stockCheckOn(const JobState& job) {

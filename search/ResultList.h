@@ -32,17 +32,39 @@ struct FoundResult {
 enum class ResultOrder {
     AsFound,            // the order of the search, which the report keeps
     FewestWires,        // fewest wires in parallel first
+    FewestSizes,        // fewest different sizes first, then fewest wires
     ClosestToOriginal,  // smallest |total − target| first
 };
 
-// Which of the results are shown, and in which order. Ties keep the order found.
+// The shop's limits on a ranked list.
+struct RankLimits {
+    int mostSizes = 3;             // 1..4
+    std::optional<int> mostWires;  // 1..32767; empty = no limit
+};
+
+// Which of the results are shown, and in which order. As found, ties keep the order found; the
+// ranked orders rank every combination in the window within the limits (search/Ranking.h).
 struct ListChoice {
+    // Not an aggregate, so that a choice written without its limits takes the defaults quietly.
+    ListChoice() = default;
+    ListChoice(ResultOrder order, bool coveredOnly = false, RankLimits limits = {})
+        : order(order), coveredOnly(coveredOnly), limits(limits) {}
+
     ResultOrder order = ResultOrder::AsFound;
     bool coveredOnly = false;  // only the results without "*"
+    RankLimits limits;         // for the ranked orders only
 };
+
+// Every order but the search's own.
+bool isRanked(ResultOrder order);
 
 // Every recorded result, in the order found, its areas with the given decimal separator.
 std::vector<FoundResult> foundResults(const JobState& job, std::string_view decimalSeparator = ".");
+
+// One result as the list shows it, from its combination as a line shows it ("12 SWG X 1*,
+// 13.5 SWG X 2") and its total, measured against the target.
+FoundResult foundResult(const std::string& combination, float total, double target,
+                        std::string_view decimalSeparator = ".");
 
 // The results the choice shows, in the order it asks for.
 std::vector<FoundResult> shownResults(std::vector<FoundResult> found, const ListChoice& choice);
