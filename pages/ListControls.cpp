@@ -5,9 +5,13 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QToolTip>
 
+#include "gauge/Numeric.h"
+#include "pages/RankingRun.h"
 #include "pages/ResultsPage.h"
+#include "platform/App.h"
 #include "platform/MessageBox.h"
 #include "platform/WholeFile.h"
 #include "search/ListFormats.h"
@@ -25,7 +29,17 @@ constexpr int kMostWiresAllowed = 32767;
 
 // The orders in the sequence the choice offers them.
 constexpr ResultOrder kOrders[] = {ResultOrder::AsFound, ResultOrder::FewestWires,
-                                   ResultOrder::ClosestToOriginal};
+                                   ResultOrder::FewestSizes, ResultOrder::ClosestToOriginal};
+
+// A ranking shows its progress once it has taken this long; most take a few milliseconds.
+constexpr int kProgressDelayMs = 500;
+constexpr int kProgressPollMs = 100;
+constexpr int kProgressSteps = 1000;
+
+bool sameChoice(const ListChoice& a, const ListChoice& b) {
+    return a.order == b.order && a.coveredOnly == b.coveredOnly &&
+           a.limits.mostSizes == b.limits.mostSizes && a.limits.mostWires == b.limits.mostWires;
+}
 
 bool savesAsCsv(const SaveFileDialog::Choice& choice) {
     const QString suffix = QFileInfo(choice.path).suffix().toLower();
@@ -43,20 +57,43 @@ SaveFileDialog::Choice& lastSaved() {
     return saved;
 }
 
+// Only "as found" lists what the search found; the other orders rank every combination.
 QString stoppedEarlyText(SearchEnd end) {
     switch (end) {
         case SearchEnd::Complete:
             break;
         case SearchEnd::TableFull:
             return QStringLiteral(
-                       "The search stopped early: the list and its order cover the first %1 found.")
+                       "The search stopped early: as found, the list holds the first %1 found. "
+                       "The other orders rank every combination.")
                 .arg(kResultSlots);
         case SearchEnd::CountLimit:
             return QStringLiteral(
-                "The search stopped early: the list and its order cover what was found until "
-                "then.");
+                "The search stopped early: as found, the list holds what was found until then.");
     }
     return {};
+}
+
+// A ranked line in the box's columns: the combination with its stars, the total, then the wires,
+// the sizes and the deviation it is ranked by.
+QStringList rankedRow(const FoundResult& result, std::string_view decimalSeparator) {
+    QString deviation;
+    if (result.deviationPercent) {
+        deviation = QString::fromStdString(deviationText(*result.deviationPercent));
+        deviation.replace(u'.', QString::fromUtf8(decimalSeparator.data(),
+                                                  static_cast<qsizetype>(decimalSeparator.size())));
+    }
+    return {QString::fromStdString(result.combination),
+            QString::fromStdString(numeric::formatGeneral(result.totalArea, decimalSeparator)),
+            QString::fromStdString(wiresText(result.wires)),
+            QString::fromStdString(sizesText(result.sizes)), deviation};
+}
+
+// A ranked list as a text file holds it: each line with the figures it is ranked by.
+std::string rankedText(const std::vector<FoundResult>& shown) {
+    std::string text;
+    for (const FoundResult& result : shown) text += rankedTextLine(result) + "\n";
+    return text;
 }
 
 // Most wires in parallel: a whole number from 1 to 32767, or none at all. Below 1 it says "no
@@ -91,6 +128,11 @@ void setNote(Label* label, const QString& text) {
 
 }  // namespace
 
+RankLimits& keptRankLimits() {
+    static RankLimits limits;
+    return limits;
+}
+
 ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     // Above the buttons, in the free top of the band.
     stoppedEarlyLabel =
@@ -113,30 +155,55 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
 
     // At the foot of the band: the order and the limits, each under its caption, and what the
     // ranked list holds.
-    orderLabel = place<Label>(&page, QStringLiteral("orderLabel"), 120, 3300, 2400, 255);
+    orderLabel = place<Label>(&page, QStringLiteral("orderLabel"), 120, 3285, 2400, 255);
     orderLabel->setText(QStringLiteral("&Order:"));
-    orderChoice = place<QComboBox>(&page, QStringLiteral("orderChoice"), 120, 3555, 2400, 330);
+    orderChoice = place<QComboBox>(&page, QStringLiteral("orderChoice"), 120, 3540, 2400, 330);
     orderChoice->addItems({QStringLiteral("as found"), QStringLiteral("fewest wires"),
-                           QStringLiteral("closest to original")});
+                           QStringLiteral("fewest sizes"), QStringLiteral("closest to original")});
     orderChoice->setAccessibleName(QStringLiteral("Order of the list"));
     orderLabel->setBuddy(orderChoice);
-    mostSizesLabel = place<Label>(&page, QStringLiteral("mostSizesLabel"), 2700, 3300, 2100, 255);
+    mostSizesLabel = place<Label>(&page, QStringLiteral("mostSizesLabel"), 2700, 3285, 2100, 255);
     mostSizesLabel->setText(QStringLiteral("Most &different sizes:"));
-    mostSizesBox = place<QSpinBox>(&page, QStringLiteral("mostSizesBox"), 2700, 3555, 900, 330);
+    mostSizesBox = place<QSpinBox>(&page, QStringLiteral("mostSizesBox"), 2700, 3540, 900, 330);
     mostSizesBox->setRange(1, 4);
     mostSizesBox->setAccessibleName(QStringLiteral("Most different sizes"));
     mostSizesLabel->setBuddy(mostSizesBox);
-    mostWiresLabel = place<Label>(&page, QStringLiteral("mostWiresLabel"), 4980, 3300, 2325, 255);
+    mostWiresLabel = place<Label>(&page, QStringLiteral("mostWiresLabel"), 4980, 3285, 2325, 255);
     mostWiresLabel->setText(QStringLiteral("Most &wires in parallel:"));
-    mostWiresBox = place<WireLimitBox>(&page, QStringLiteral("mostWiresBox"), 4980, 3555, 1200, 330);
+    mostWiresBox =
+        place<WireLimitBox>(&page, QStringLiteral("mostWiresBox"), 4980, 3540, 1200, 330);
     mostWiresBox->setAccessibleName(QStringLiteral("Most wires in parallel"));
     mostWiresLabel->setBuddy(mostWiresBox);
     for (QSpinBox* box : {mostSizesBox, mostWiresBox}) {
         // A number typed counts once it is whole: when the focus leaves or Return is pressed.
         box->setKeyboardTracking(false);
     }
-    rankedLabel = place<Label>(&page, QStringLiteral("rankedLabel"), 120, 3930, 7185, 255);
+    rankedLabel = place<Label>(&page, QStringLiteral("rankedLabel"), 120, 3915, 7185, 510);
     setNote(rankedLabel, {});
+    showInControls(ListChoice(ResultOrder::AsFound, false, keptRankLimits()));
+
+    rankingProgress = new QProgressDialog(&page);
+    rankingProgress->setObjectName(QStringLiteral("rankingProgress"));
+    rankingProgress->reset();  // it would otherwise show itself a few seconds after it is made
+    rankingProgress->setWindowTitle(App::title());
+    rankingProgress->setWindowModality(Qt::WindowModal);
+    rankingProgress->setLabelText(QStringLiteral("Ranking every combination…"));
+    rankingProgress->setMinimumDuration(kProgressDelayMs);
+    // Its own bar is moved from here: the dialog's setValue would run the event loop inside the
+    // timer that moves it.
+    progressBar_ = new QProgressBar;
+    rankingProgress->setBar(progressBar_);
+    rankingProgress->setRange(0, kProgressSteps);
+    progressPoll_ = new QTimer(this);
+    progressPoll_->setInterval(kProgressPollMs);
+    connect(progressPoll_, &QTimer::timeout, this, [this] {
+        progressBar_->setValue(
+            std::min(static_cast<int>(rankingRun_->done() * kProgressSteps), kProgressSteps - 1));
+    });
+    connect(rankingProgress, &QProgressDialog::canceled, this, &ListControls::cancelRanking);
+    rankingRun_ = new RankingRun(this, [this](const RankedList& list, const ListChoice& choice) {
+        rankingEnded(list, choice);
+    });
 
     saveDialog = std::make_unique<QtSaveFileDialog>(&page);
     setTabOrder({page.finishButton, coveredOnlyCheck, page.printButton, saveButton, orderChoice,
@@ -144,6 +211,8 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
 
     connect(coveredOnlyCheck, &QCheckBox::toggled, this, &ListControls::showChosenList);
     connect(orderChoice, &QComboBox::currentIndexChanged, this, &ListControls::showChosenList);
+    connect(mostSizesBox, &QSpinBox::valueChanged, this, &ListControls::showChosenList);
+    connect(mostWiresBox, &QSpinBox::valueChanged, this, &ListControls::showChosenList);
     connect(saveButton, &QPushButton::clicked, this, &ListControls::saveList);
     auto* save = new QShortcut(QKeySequence::Save, &page);
     connect(save, &QShortcut::activated, this, &ListControls::saveList);
@@ -157,11 +226,16 @@ void ListControls::takeResults(const JobState& job, SearchEnd end,
                                std::string_view decimalSeparator) {
     found_ = foundResults(job, decimalSeparator);
     shown_ = found_;
+    shownChoice_ = chosenInControls();
+    reportRtf_ = page_.reportBox->rtf();
+    rankingInput_ = rankingInput(job);
+    decimalSeparator_ = decimalSeparator;
     jobLine_ = jobLine(job, decimalSeparator);
     // Two lines: what was matched, then what "*" means.
     jobLabel->setText(jobText().replace(QStringLiteral(" · "), QStringLiteral("\n")));
     jobLabel->setAccessibleName(jobText());
-    setNote(stoppedEarlyLabel, stoppedEarlyText(end));
+    stoppedEarly_ = stoppedEarlyText(end);
+    setNote(stoppedEarlyLabel, stoppedEarly_);
 
     if (!stockCheckOn(job)) {
         coveredOnlyCheck->setEnabled(false);
@@ -185,18 +259,118 @@ bool ListControls::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-ListChoice ListControls::choice() const {
+ListChoice ListControls::chosenInControls() const {
     const int index = orderChoice->currentIndex();
-    return {index >= 0 ? kOrders[index] : ResultOrder::AsFound, coveredOnlyCheck->isChecked()};
+    RankLimits limits;
+    limits.mostSizes = mostSizesBox->value();
+    if (mostWiresBox->value() != kNoWireLimit)
+        limits.mostWires = mostWiresBox->value();
+    return {index >= 0 ? kOrders[index] : ResultOrder::AsFound, coveredOnlyCheck->isChecked(),
+            limits};
+}
+
+// Without asking for the list again: for the choice of the list already shown.
+void ListControls::showInControls(const ListChoice& choice) {
+    const QSignalBlocker order(orderChoice), covered(coveredOnlyCheck), sizes(mostSizesBox),
+        wires(mostWiresBox);
+    orderChoice->setCurrentIndex(static_cast<int>(
+        std::find(std::begin(kOrders), std::end(kOrders), choice.order) - std::begin(kOrders)));
+    coveredOnlyCheck->setChecked(choice.coveredOnly);
+    mostSizesBox->setValue(choice.limits.mostSizes);
+    mostWiresBox->setValue(choice.limits.mostWires.value_or(kNoWireLimit));
+    keptRankLimits() = choice.limits;
+    // The limits are the ranking's; the search's own order has none.
+    for (QWidget* limit :
+         {static_cast<QWidget*>(mostSizesLabel), static_cast<QWidget*>(mostSizesBox),
+          static_cast<QWidget*>(mostWiresLabel), static_cast<QWidget*>(mostWiresBox)}) {
+        limit->setEnabled(isRanked(choice.order));
+    }
 }
 
 void ListControls::showChosenList() {
-    shown_ = shownResults(found_, choice());
+    const ListChoice chosen = chosenInControls();
+    showInControls(chosen);
+    if (!isRanked(chosen.order)) {
+        stopRanking();
+        showFoundList(chosen);
+        return;
+    }
+    const bool idle = !rankingRun_->running();
+    wanted_ = chosen;
+    if (!idle) {
+        rankingRun_->cancel();  // its end starts the one wanted now
+        return;
+    }
+    rankingRun_->start(rankingInput_, chosen, decimalSeparator_);
+    rankingProgress->setValue(0);  // it shows itself when the ranking takes a while
+    progressPoll_->start();
+}
+
+void ListControls::showFoundList(const ListChoice& choice) {
+    shown_ = shownResults(found_, choice);
+    shownChoice_ = choice;
     const bool hidden = shown_.size() < found_.size();
     setNote(shownLabel, hidden ? QStringLiteral("(%1 shown)").arg(shown_.size()) : QString());
-    if (found_.empty())
-        return;  // the box keeps saying that nothing was found
+    setNote(stoppedEarlyLabel, stoppedEarly_);
+    setNote(rankedLabel, {});
+    // The report itself, as the search wrote it, whenever it is the whole list: also when
+    // nothing was found.
+    if (!choice.coveredOnly || found_.empty()) {
+        page_.reportBox->setRtf(reportRtf_);
+        return;
+    }
     page_.reportBox->setRtf(shown_.empty() ? std::string("{}") : listRtf(shown_));
+}
+
+void ListControls::rankingEnded(const RankedList& list, const ListChoice& choice) {
+    if (wanted_ && (list.cancelled || !sameChoice(*wanted_, choice))) {
+        rankingRun_->start(rankingInput_, *wanted_, decimalSeparator_);  // asked for since
+        return;
+    }
+    progressPoll_->stop();
+    rankingProgress->reset();
+    if (!wanted_)
+        return;  // given up: the page already shows the list it showed before
+    wanted_.reset();
+    if (list.cancelled) {
+        showInControls(shownChoice_);
+        return;
+    }
+    if (list.end == SearchEnd::CountLimit) {
+        showInControls(shownChoice_);
+        showMessage(QStringLiteral("The ranking stopped early: ") +
+                        QString::fromStdString(countLimitReason(list.limitingGauge)) +
+                        QStringLiteral(".\nThe list stays as it was. With the most wires in "
+                                       "parallel given, every count stays within it."),
+                    kWarningOk);
+        return;
+    }
+    showRankedList(list, choice);
+}
+
+void ListControls::showRankedList(const RankedList& list, const ListChoice& choice) {
+    shown_ = list.best;
+    shownChoice_ = choice;
+    QList<QStringList> rows;
+    rows.reserve(static_cast<qsizetype>(shown_.size()));
+    for (const FoundResult& result : shown_) rows << rankedRow(result, decimalSeparator_);
+    page_.reportBox->setTable(rows);
+    setNote(shownLabel, {});
+    setNote(stoppedEarlyLabel, {});
+    setNote(rankedLabel, QString::fromStdString(rankedCountLine(list, choice)));
+}
+
+// The user's Cancel on the progress: the list shown stays, and the controls go back to it.
+void ListControls::cancelRanking() {
+    stopRanking();
+    showInControls(shownChoice_);
+}
+
+void ListControls::stopRanking() {
+    wanted_.reset();
+    rankingRun_->cancel();
+    progressPoll_->stop();
+    rankingProgress->reset();
 }
 
 void ListControls::showContextMenu(const QPoint& position) {
@@ -215,7 +389,12 @@ void ListControls::saveList() {
                                                savesAsCsv(last) ? kCsvFilter : kTextFilter);
     if (!choice)
         return;
-    const std::string content = savesAsCsv(*choice) ? listCsv(shown_) : listText(shown_);
+    std::string content;
+    if (savesAsCsv(*choice)) {
+        content = listCsv(shown_);
+    } else {
+        content = isRanked(shownChoice_.order) ? rankedText(shown_) : listText(shown_);
+    }
     const QString error = writeWholeFile(choice->path, QByteArray::fromStdString(content));
     if (!error.isEmpty()) {
         showMessage(QStringLiteral("The list could not be saved as\n%1\n\n%2")

@@ -18,7 +18,7 @@ namespace {
 
 // The buttons, the progress bar, the count and the job stand in a fixed band at the top, the
 // choice of order and limits at its foot; the report box fills the window below it.
-constexpr int kBandHeight = 4245;
+constexpr int kBandHeight = 4470;
 // The window as drawn: the band, and below it the report box 825 twips high.
 constexpr int kDesignHeight = kBandHeight + 825;
 // The window opens as tall as the data pages, so that the report shows a good many lines.
@@ -130,6 +130,7 @@ void ResultsPage::print() {
 }
 
 void ResultsPage::back() {
+    listControls->stopRanking();
     clearSearchTables(jobState());
     reportBox->setText(QString());
     unload();
@@ -137,6 +138,7 @@ void ResultsPage::back() {
 }
 
 void ResultsPage::finish() {
+    listControls->stopRanking();
     unload();
     endProgram();
 }

@@ -1,4 +1,6 @@
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,9 +95,22 @@ TextPlace textOfFrameTitle(const QGroupBox& box) {
     return {QRect(title.topLeft(), needed), title.intersected(box.rect()), box.title()};
 }
 
+// The value a choice shows, in the field the style leaves beside its arrow.
+TextPlace textOfChoice(const QComboBox& box) {
+    QStyleOptionComboBox option;
+    option.initFrom(&box);
+    option.currentText = box.currentText();
+    const QRect field = box.style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                    QStyle::SC_ComboBoxEditField, &box);
+    return placed(box.fontMetrics().size(0, box.currentText()), Qt::AlignLeft | Qt::AlignVCenter,
+                  field, box.currentText());
+}
+
 TextPlace textOfReadOnlyText(const QWidget& control) {
     if (const auto* line = qobject_cast<const QLineEdit*>(&control)) {
-        if (!line->isReadOnly() || line->text().isEmpty()) {
+        // A number box's value is read as it is shown, as a caption is.
+        const bool numberBox = qobject_cast<const QAbstractSpinBox*>(line->parentWidget());
+        if ((!line->isReadOnly() && !numberBox) || line->text().isEmpty()) {
             return {};
         }
         const QRect area =
@@ -126,6 +141,9 @@ TextPlace textOf(const QWidget& control) {
     }
     if (const auto* box = qobject_cast<const QGroupBox*>(&control)) {
         return textOfFrameTitle(*box);
+    }
+    if (const auto* choice = qobject_cast<const QComboBox*>(&control)) {
+        return textOfChoice(*choice);
     }
     return textOfReadOnlyText(control);
 }
@@ -230,7 +248,17 @@ private slots:
         }
         pressAlt(Qt::Key_N);
 
-        walk(resultsSlot().loaded(), "Equivalent wire combinations");
+        ResultsPage* results = resultsSlot().loaded();
+        walk(results, "Equivalent wire combinations");
+        // A ranked list, in the order with the longest name, and the longest count line.
+        ListControls& list = *results->listControls;
+        list.orderChoice->setCurrentIndex(list.orderChoice->count() - 1);
+        QTRY_VERIFY(!list.rankingPending());
+        list.mostWiresBox->setValue(32767);
+        list.rankedLabel->setText(
+            "best 10001 of more than 10001 combinations of at most 4 sizes and 32767 wires "
+            "covered by the stock");
+        walk(results, "Equivalent wire combinations, ranked");
         for (const QString& misfit : misfits_) {
             qWarning("%s", qPrintable(misfit));
         }
