@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QToolTip>
 
@@ -13,6 +14,7 @@
 #include "pages/ResultsPage.h"
 #include "platform/App.h"
 #include "platform/MessageBox.h"
+#include "platform/Page.h"
 #include "platform/WholeFile.h"
 #include "search/ListFormats.h"
 
@@ -118,6 +120,21 @@ protected:
     }
 };
 
+// The progress of a long ranking, its frame centred on the page's frame as a message box's is:
+// Qt centres it only roughly, before it knows the frame.
+class RankingProgress : public QProgressDialog {
+public:
+    using QProgressDialog::QProgressDialog;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QProgressDialog::showEvent(event);
+        const QWidget* page = parentWidget();
+        if (page && !event->spontaneous())
+            setGeometry(innerCentredOn(page->frameGeometry(), page->geometry(), size()));
+    }
+};
+
 // A note that is there only while it has something to say, so a screen reader meets no empty
 // label.
 void setNote(Label* label, const QString& text) {
@@ -182,7 +199,7 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     setNote(rankedLabel, {});
     showInControls(ListChoice(ResultOrder::AsFound, false, keptRankLimits()));
 
-    rankingProgress = new QProgressDialog(&page);
+    rankingProgress = new RankingProgress(&page);
     rankingProgress->setObjectName(QStringLiteral("rankingProgress"));
     rankingProgress->reset();  // it would otherwise show itself a few seconds after it is made
     rankingProgress->setWindowTitle(App::title());
