@@ -1,5 +1,6 @@
 #include "cli/CliJob.h"
 
+#include <charconv>
 #include <map>
 #include <memory>
 #include <optional>
@@ -7,10 +8,12 @@
 #include <string_view>
 
 #include "WirnakInfo.h"
+#include "cli/RankedOutput.h"
 #include "gauge/JobState.h"
 #include "gauge/Numeric.h"
 #include "search/CombinationSearch.h"
 #include "search/ListFormats.h"
+#include "search/Ranking.h"
 #include "search/Report.h"
 #include "search/ResultList.h"
 
@@ -19,8 +22,8 @@ namespace cli {
 const char* const kUsage =
     "usage: wirnak-cli (--round GAUGE=COUNT[,GAUGE=COUNT]... | --rect WIDTH,THICKNESS,COUNT)\n"
     "                  [--weight KG] --available GAUGE[=KG][,GAUGE[=KG]]...\n"
-    "                  [--order found|wires|closest] [--in-stock-only] [--format text|csv | "
-    "--rtf]\n"
+    "                  [--order found|wires|sizes|closest [--most-sizes N] [--most-wires N]]\n"
+    "                  [--in-stock-only] [--format text|csv | --rtf]\n"
     "\n"
     "Lists every combination of the available SWG sizes, laid in parallel, whose copper\n"
     "cross-section lies within 0.5 % of the original conductor's.\n"
@@ -29,8 +32,12 @@ const char* const kUsage =
     "  --weight     total weight of the original winding in kg (turns the stock check on)\n"
     "  --available  the sizes at hand, each with the weight in stock in kg; the stock check is\n"
     "               on only when --weight is given and every size has a weight\n"
-    "  --order      the order of the list: as found (default), fewest wires in parallel first,\n"
-    "               or closest to the original first; ties keep the order found\n"
+    "  --order      found (default): the list as the search finds it, first 10001; wires, sizes,\n"
+    "               closest: the best 10001 of every combination, fewest wires in parallel,\n"
+    "               fewest different sizes or closest to the original first, each line with\n"
+    "               its wires, sizes and deviation\n"
+    "  --most-sizes with a ranked order: at most N different sizes, 1 to 4 (default 3)\n"
+    "  --most-wires with a ranked order: at most N wires in parallel, 1 to 32767\n"
     "  --in-stock-only  only the combinations the stock covers (no \"*\"); needs the stock check\n"
     "  --format     text (default): the lines as the report shows them; csv: a header and one\n"
     "               row per line (combination,total_mm2,wires,short_stock,deviation_pct,\n"
@@ -38,7 +45,8 @@ const char* const kUsage =
     "  --rtf        print the report as the report box receives it\n"
     "  --version    print the version and exit\n"
     "GAUGE is the size as in its label: 8 ... 13, 13.5, 14, ... 22.5, 23, 24, 25, 26.\n"
-    "Exit status: 0 search finished, 2 bad input, 3 search stopped early.\n";
+    "Exit status: 0 search finished (a ranked list always is), 2 bad input, 3 search stopped\n"
+    "early.\n";
 
 namespace {
 
@@ -65,10 +73,11 @@ struct OptionRule {
     bool takesValue;
 };
 constexpr OptionRule kOptionRules[] = {
-    {"--round", true},     {"--rect", true},           {"--weight", true},
-    {"--available", true}, {"--rtf", false},           {"--help", false},
-    {"-h", false},         {"--version", false},       {"--order", true},
-    {"--format", true},    {"--in-stock-only", false},
+    {"--round", true},      {"--rect", true},           {"--weight", true},
+    {"--available", true},  {"--rtf", false},           {"--help", false},
+    {"-h", false},          {"--version", false},       {"--order", true},
+    {"--format", true},     {"--in-stock-only", false}, {"--most-sizes", true},
+    {"--most-wires", true},
 };
 
 class GivenOptions {
@@ -269,6 +278,29 @@ Choice oneOf(const std::optional<std::string>& given, std::string_view option,
     throw BadInput(std::string(option) + ": " + quoted(*given) + " is not one of " + known);
 }
 
+// A limit on a ranked list: a whole number in least..most.
+int limitFrom(const std::string& text, std::string_view option, int least, int most) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < least || value > most)
+        throw BadInput(std::string(option) + ": " + quoted(text) + " is not a whole number from " +
+                       std::to_string(least) + " to " + std::to_string(most));
+    return value;
+}
+
+RankLimits rankLimits(const GivenOptions& options, ResultOrder order) {
+    RankLimits limits;
+    for (const std::string_view option : {"--most-sizes", "--most-wires"}) {
+        if (options.has(option) && !isRanked(order))
+            throw BadInput(std::string(option) + " needs --order wires, sizes or closest");
+    }
+    if (const auto sizes = options.value("--most-sizes"))
+        limits.mostSizes = limitFrom(*sizes, "--most-sizes", 1, 4);
+    if (const auto wires = options.value("--most-wires"))
+        limits.mostWires = limitFrom(*wires, "--most-wires", 1, 32767);
+    return limits;
+}
+
 enum class ListFormat { Text, Csv };
 
 // What the list shows and how it is printed; all defaults print the report as it stands.
@@ -288,10 +320,12 @@ ListRequest listRequest(const GivenOptions& options) {
     request.choice.order = oneOf<ResultOrder>(options.value("--order"), "--order",
                                               {{"found", ResultOrder::AsFound},
                                                {"wires", ResultOrder::FewestWires},
+                                               {"sizes", ResultOrder::FewestSizes},
                                                {"closest", ResultOrder::ClosestToOriginal}});
     request.format = oneOf<ListFormat>(options.value("--format"), "--format",
                                        {{"text", ListFormat::Text}, {"csv", ListFormat::Csv}});
     request.choice.coveredOnly = options.has("--in-stock-only");
+    request.choice.limits = rankLimits(options, request.choice.order);
     request.rtf = options.has("--rtf");
     if (request.rtf && request.format == ListFormat::Csv)
         throw BadInput("--rtf and --format csv do not go together");
@@ -344,6 +378,17 @@ std::string stopReason(const SearchOutcome& outcome) {
     return {};
 }
 
+// A ranked order ranks every combination itself; the search's first 10001 play no part.
+Outcome rankedRun(const JobState& job, const ListRequest& request) {
+    const RankedList list = rankCombinations(rankingInput(job), request.choice);
+    if (list.end != SearchEnd::Complete)
+        return {kStoppedEarly, {}, "wirnak-cli: " + stopReason({list.end, list.limitingGauge})};
+    const RankedFormat format = request.rtf                         ? RankedFormat::Rtf
+                                : request.format == ListFormat::Csv ? RankedFormat::Csv
+                                                                    : RankedFormat::Text;
+    return {kFinished, rankedOutput(list, request.choice, format), {}};
+}
+
 }  // namespace
 
 Outcome run(const std::vector<std::string>& args) {
@@ -367,6 +412,8 @@ Outcome run(const std::vector<std::string>& args) {
                 "every size in --available");
         }
 
+        if (isRanked(request.choice.order))
+            return rankedRun(*job, request);
         SilentView view;  // the command line prints the report itself
         const SearchOutcome searched = CombinationSearch(*job, view).run();
         outcome.out =

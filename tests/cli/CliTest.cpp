@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "cli/CliJob.h"
 
@@ -69,23 +70,15 @@ TEST(Cli, AJobThatFillsTheTableStopsAfter10001Lines) {
     EXPECT_TRUE(outcome.out.ends_with("\n10001 Wire combinations found\n"));
     EXPECT_NE(outcome.err.find("10001"), std::string::npos);
 
-    // Ordered, the same 10001 lines are sorted: what was not found cannot be ordered. One 8 SWG
-    // wire, the fewest of all, is found after the first 10001 and so is not among them.
+    // Ranked, the best of all 80947 come first: one 8 SWG wire, found after the first 10001.
     auto ordered = run({"--round", "8=1", "--order", "wires", "--available",
                         "8,9,10,11,12,13,13.5,14,14.5,15,15.5,16,16.5,17,17.5,18,18.5,19,"
                         "19.5,20,20.5,21,21.5,22,22.5,23,24,25,26"});
-    EXPECT_EQ(ordered.status, 3);
-    EXPECT_TRUE(ordered.out.starts_with("23 SWG X 3, 24 SWG X 49,      12.90242\n"));
-    EXPECT_TRUE(ordered.err.ends_with("the order covers only the first 10001 found\n"));
-    auto sortedLines = [](const std::string& text) {
-        std::vector<std::string> lines;
-        for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos;
-             at = end + 1)
-            lines.push_back(text.substr(at, end - at));
-        std::sort(lines.begin(), lines.end());
-        return lines;
-    };
-    EXPECT_EQ(sortedLines(ordered.out), sortedLines(outcome.out));
+    EXPECT_EQ(ordered.status, 0);
+    EXPECT_EQ(ordered.err, "");
+    EXPECT_TRUE(ordered.out.starts_with("8 SWG X 1,      12.94619  1 wire  1 size  +0.00 %\n"));
+    EXPECT_EQ(std::count(ordered.out.begin(), ordered.out.end(), '\n'), 10001 + 1);
+    EXPECT_TRUE(ordered.out.ends_with("\nbest 10001 of 80947 combinations of at most 3 sizes\n"));
 }
 
 TEST(Cli, ACountBeyond32767StopsTheSearchAndNamesTheSize) {
@@ -171,17 +164,28 @@ std::vector<std::string> threeOrders(std::vector<std::string> options) {
 }
 
 TEST(Cli, OrderFilterAndCsvActOnTheReportsOwnLines) {
-    const std::string nine = "17 SWG X 3*, 17.5 SWG X 6,      12.97529\n";
-    const std::string five = "14 SWG X 3, 17 SWG X 2,      12.90506\n";
-    const std::string four = "14 SWG X 4,      12.97171\n";
+    const std::string nine = "17 SWG X 3*, 17.5 SWG X 6,      12.97529";
+    const std::string five = "14 SWG X 3, 17 SWG X 2,      12.90506";
+    const std::string four = "14 SWG X 4,      12.97171";
     const std::string count = "3 Wire combinations found\n";
-    EXPECT_EQ(run(threeOrders({})).out, nine + five + four + count);
-    EXPECT_EQ(run(threeOrders({"--order", "found"})).out, nine + five + four + count);
-    EXPECT_EQ(run(threeOrders({"--order", "wires"})).out, four + five + nine + count);
+    EXPECT_EQ(run(threeOrders({})).out, nine + "\n" + five + "\n" + four + "\n" + count);
+    EXPECT_EQ(run(threeOrders({"--order", "found"})).out, run(threeOrders({})).out);
+    // Ranked, each line with the figures it is ranked by.
+    const std::string nineRanked = nine + "  9 wires  2 sizes  +0.22 %\n";
+    const std::string fiveRanked = five + "  5 wires  2 sizes  -0.32 %\n";
+    const std::string fourRanked = four + "  4 wires  1 size  +0.20 %\n";
+    const std::string ranked = "best 3 of 3 combinations of at most 3 sizes\n";
+    EXPECT_EQ(run(threeOrders({"--order", "wires"})).out,
+              fourRanked + fiveRanked + nineRanked + ranked);
     // 12.97171 is 0.0255 mm² from 12.94619, 12.97529 0.0291 and 12.90506 0.0411.
-    EXPECT_EQ(run(threeOrders({"--order=closest"})).out, four + nine + five + count);
+    EXPECT_EQ(run(threeOrders({"--order=closest"})).out,
+              fourRanked + nineRanked + fiveRanked + ranked);
     EXPECT_EQ(run(threeOrders({"--in-stock-only", "--order", "wires"})).out,
-              four + five + "3 Wire combinations found (2 shown)\n");
+              fourRanked + fiveRanked +
+                  "best 2 of 2 combinations of at most 3 sizes covered by the stock\n");
+    EXPECT_EQ(run(threeOrders({"--order", "wires", "--most-wires", "5", "--rtf"})).out,
+              "{" + four + "\\par " + five + "\\par }\n" +
+                  "best 2 of 2 combinations of at most 3 sizes and 5 wires\n");
     EXPECT_EQ(run(threeOrders({"--in-stock-only", "--rtf"})).out,
               "{14 SWG X 3, 17 SWG X 2,      12.90506\\par 14 SWG X 4,      12.97171\\par }\n"
               "3 Wire combinations found (2 shown)\n");
@@ -198,7 +202,15 @@ TEST(Cli, ListOptionsAreRefusedWhereTheyCannotBeMet) {
         {{"--round", "8=1", "--available", "14=5", "--in-stock-only"}, "needs the stock check"},
         {{"--round", "8=1", "--weight", "2", "--available", "14=5,17", "--in-stock-only"},
          "needs the stock check"},
-        {threeOrders({"--order", "fastest"}), "'fastest' is not one of found, wires, closest"},
+        {threeOrders({"--order", "fastest"}),
+         "'fastest' is not one of found, wires, sizes, closest"},
+        {threeOrders({"--most-sizes", "2"}), "--most-sizes needs --order wires, sizes or closest"},
+        {threeOrders({"--order", "found", "--most-wires", "9"}), "--most-wires needs --order"},
+        {threeOrders({"--order", "wires", "--most-sizes", "5"}),
+         "--most-sizes: '5' is not a whole number from 1 to 4"},
+        {threeOrders({"--order", "wires", "--most-sizes", "2.5"}), "'2.5'"},
+        {threeOrders({"--order", "sizes", "--most-wires", "32768"}), "from 1 to 32767"},
+        {threeOrders({"--order", "sizes", "--most-wires", "+3"}), "'+3'"},
         {threeOrders({"--format", "xml"}), "'xml' is not one of text, csv"},
         {threeOrders({"--format", "csv", "--rtf"}), "do not go together"},
         {threeOrders({"--in-stock-only=yes"}), "takes no value"},
@@ -211,6 +223,43 @@ TEST(Cli, ListOptionsAreRefusedWhereTheyCannotBeMet) {
         EXPECT_EQ(outcome.out, "");
         EXPECT_NE(outcome.err.find(reason), std::string::npos) << outcome.err;
     }
+}
+
+TEST(Cli, RankedOrdersAnswerFromTheWholeShelf) {
+    // The rectangular job whose fewest-wires answer the first 10001 found never held.
+    const auto rect = run(
+        {"--rect", "5,2.5,2", "--available", "12,13.5,14,21,22,23,24,25,26", "--order", "wires"});
+    EXPECT_EQ(rect.status, 0);
+    EXPECT_TRUE(rect.out.starts_with(
+        "12 SWG X 2, 13.5 SWG X 2, 14 SWG X 2,      24.94274  6 wires  3 sizes  -0.23 %\n"));
+    EXPECT_TRUE(rect.out.ends_with("\nbest 10001 of 88994 combinations of at most 3 sizes\n"));
+    std::set<std::string> lines;
+    for (std::size_t at = 0, end; (end = rect.out.find('\n', at)) != std::string::npos;
+         at = end + 1)
+        EXPECT_TRUE(lines.insert(rect.out.substr(at, end - at)).second) << "twice: " << at;
+    // One 8 SWG wire from 9 to 26 SWG: three wires, not the 52 of the first 10001 found.
+    EXPECT_TRUE(
+        run({"--round", "8=1", "--order", "wires", "--available",
+             "9,10,11,12,13,13.5,14,14.5,15,15.5,16,16.5,17,17.5,18,18.5,19,19.5,20,20.5,"
+             "21,21.5,22,22.5,23,24,25,26"})
+            .out.starts_with("9 SWG X 1, 16 SWG X 1, 22.5 SWG X 1,      12.93949  3 wires"));
+
+    // 32767 wires of 26 SWG reach the top exactly: the list is whole, as found and ranked.
+    for (const char* order : {"wires", "sizes", "closest"}) {
+        const auto edge = run({"--rect", "5418.38049,1,1", "--available", "26", "--order", order});
+        EXPECT_EQ(edge.status, 0);
+        EXPECT_TRUE(edge.out.ends_with("best 326 of 326 combinations of at most 3 sizes\n"));
+    }
+    // A little more, and 26 SWG would need more wires: the message of the search, no list; a
+    // wire limit keeps every count within it.
+    const auto beyond = run({"--rect", "5420,1,1", "--available", "26", "--order", "closest"});
+    EXPECT_EQ(beyond.status, 3);
+    EXPECT_EQ(beyond.out, "");
+    EXPECT_EQ(beyond.err, run({"--rect", "5420,1,1", "--available", "26"}).err);
+    const auto limited = run(
+        {"--rect", "5420,1,1", "--available", "26", "--order", "closest", "--most-wires", "32767"});
+    EXPECT_EQ(limited.status, 0);
+    EXPECT_TRUE(limited.out.ends_with(" combinations of at most 3 sizes and 32767 wires\n"));
 }
 
 TEST(Cli, HelpPrintsTheUsage) {
