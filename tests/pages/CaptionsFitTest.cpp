@@ -1,6 +1,4 @@
 #include <QAbstractButton>
-#include <QAbstractSpinBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,22 +93,9 @@ TextPlace textOfFrameTitle(const QGroupBox& box) {
     return {QRect(title.topLeft(), needed), title.intersected(box.rect()), box.title()};
 }
 
-// The value a choice shows, in the field the style leaves beside its arrow.
-TextPlace textOfChoice(const QComboBox& box) {
-    QStyleOptionComboBox option;
-    option.initFrom(&box);
-    option.currentText = box.currentText();
-    const QRect field = box.style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                    QStyle::SC_ComboBoxEditField, &box);
-    return placed(box.fontMetrics().size(0, box.currentText()), Qt::AlignLeft | Qt::AlignVCenter,
-                  field, box.currentText());
-}
-
 TextPlace textOfReadOnlyText(const QWidget& control) {
     if (const auto* line = qobject_cast<const QLineEdit*>(&control)) {
-        // A number box's value is read as it is shown, as a caption is.
-        const bool numberBox = qobject_cast<const QAbstractSpinBox*>(line->parentWidget());
-        if ((!line->isReadOnly() && !numberBox) || line->text().isEmpty()) {
+        if (!line->isReadOnly() || line->text().isEmpty()) {
             return {};
         }
         const QRect area =
@@ -141,9 +126,6 @@ TextPlace textOf(const QWidget& control) {
     }
     if (const auto* box = qobject_cast<const QGroupBox*>(&control)) {
         return textOfFrameTitle(*box);
-    }
-    if (const auto* choice = qobject_cast<const QComboBox*>(&control)) {
-        return textOfChoice(*choice);
     }
     return textOfReadOnlyText(control);
 }
@@ -250,11 +232,10 @@ private slots:
 
         ResultsPage* results = resultsSlot().loaded();
         walk(results, "Equivalent wire combinations");
-        // A ranked list, in the order with the longest name, and the longest count line.
+        // A ranked list, its limits enabled, and the longest count line it may show.
         ListControls& list = *results->listControls;
         list.orderChoice->setCurrentIndex(list.orderChoice->count() - 1);
         QTRY_VERIFY(!list.rankingPending());
-        list.mostWiresBox->setValue(32767);
         list.rankedLabel->setText(
             "best 10001 of more than 10001 combinations of at most 4 sizes and 32767 wires "
             "covered by the stock");
