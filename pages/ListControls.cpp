@@ -59,19 +59,19 @@ SaveFileDialog::Choice& lastSaved() {
     return saved;
 }
 
-// Only "as found" lists what the search found; the other orders rank every combination.
+// What "as found" covers; the ranked orders rank every combination and do without this note.
 QString stoppedEarlyText(SearchEnd end) {
     switch (end) {
         case SearchEnd::Complete:
             break;
         case SearchEnd::TableFull:
             return QStringLiteral(
-                       "The search stopped early: as found, the list holds the first %1 found. "
-                       "The other orders rank every combination.")
+                       "The search stopped early: the list and its order cover the first %1 found.")
                 .arg(kResultSlots);
         case SearchEnd::CountLimit:
             return QStringLiteral(
-                "The search stopped early: as found, the list holds what was found until then.");
+                "The search stopped early: the list and its order cover what was found until "
+                "then.");
     }
     return {};
 }
