@@ -1,6 +1,7 @@
 #include "platform/ReportBox.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPrinter>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -8,6 +9,33 @@
 #include <algorithm>
 
 #include "platform/RtfText.h"
+
+namespace {
+
+// How wide a cell's text stands, from the advances of its characters, each measured once: laying
+// out ten thousand lines of cells to measure them would hold the window up for a moment. Kerning
+// is left out, which the gap between the columns more than covers.
+class CellWidths {
+public:
+    explicit CellWidths(const QFont& font) : metrics_(font) {}
+
+    qreal operator()(const QString& text) {
+        qreal width = 0;
+        for (const QChar character : text) {
+            auto advance = advances_.constFind(character);
+            if (advance == advances_.constEnd())
+                advance = advances_.insert(character, metrics_.horizontalAdvance(character));
+            width += *advance;
+        }
+        return width;
+    }
+
+private:
+    QFontMetricsF metrics_;
+    QHash<QChar, qreal> advances_;
+};
+
+}  // namespace
 
 ReportBox::ReportBox(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
@@ -38,20 +66,18 @@ void ReportBox::setText(const QString& text) {
 
 void ReportBox::setTable(const QList<QStringList>& rows) {
     rtf_.clear();
-    const QFontMetricsF metrics(font());
+    CellWidths widthOf(font());
     QList<qreal> widths;
     QStringList lines;
     lines.reserve(rows.size());
     for (const QStringList& row : rows) {
-        for (qsizetype column = 0; column < row.size(); ++column) {
-            if (widths.size() == column)
-                widths.append(0);
-            widths[column] = std::max(widths[column], metrics.horizontalAdvance(row[column]));
-        }
+        widths.resize(std::max(widths.size(), row.size()));
+        for (qsizetype column = 0; column < row.size(); ++column)
+            widths[column] = std::max(widths[column], widthOf(row[column]));
         lines << row.join(u'\t');
     }
     // A gap as wide as a line is high keeps the columns apart at any font size.
-    const qreal gap = metrics.height();
+    const qreal gap = QFontMetricsF(font()).height();
     QList<QTextOption::Tab> stops;
     qreal end = widths.isEmpty() ? 0 : widths.front();
     for (qsizetype column = 1; column < widths.size(); ++column) {
