@@ -24,8 +24,16 @@ void printBelowHeader(const ReportBox& box, QPrinter& printer, const QString& he
     cursor.insertText(header, bold);
     cursor.insertBlock();
     cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    const int firstLine = cursor.position();
     cursor.insertFragment(selectionOnly ? box.textCursor().selection()
                                         : QTextDocumentFragment(box.document()));
+    // The box keeps its columns for the whole of it; the page takes them line by line.
+    if (!box.columnStops().isEmpty()) {
+        QTextBlockFormat columns;
+        columns.setTabPositions(box.columnStops());
+        cursor.setPosition(firstLine, QTextCursor::KeepAnchor);
+        cursor.mergeBlockFormat(columns);
+    }
     page.print(&printer);
 }
 
