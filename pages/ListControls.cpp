@@ -15,6 +15,7 @@
 #include "platform/App.h"
 #include "platform/MessageBox.h"
 #include "platform/Page.h"
+#include "platform/Settings.h"
 #include "platform/Twips.h"
 #include "platform/WholeFile.h"
 #include "search/ListFormats.h"
@@ -148,9 +149,38 @@ void setNote(Label* label, const QString& text) {
 
 }  // namespace
 
-RankLimits& keptRankLimits() {
-    static RankLimits limits;
+namespace {
+
+std::optional<RankLimits>& rankLimitsOfThisRun() {
+    static std::optional<RankLimits> limits;
     return limits;
+}
+
+// Once the user changes them, the next run starts from them too.
+void keepRankLimits(const RankLimits& limits) {
+    RankLimits& kept = keptRankLimits();
+    if (kept.mostSizes == limits.mostSizes && kept.mostWires == limits.mostWires)
+        return;
+    kept = limits;
+    settings::keepRankingLimits({limits.mostSizes, limits.mostWires});
+}
+
+}  // namespace
+
+RankLimits& keptRankLimits() {
+    std::optional<RankLimits>& limits = rankLimitsOfThisRun();
+    if (!limits) {
+        limits = RankLimits{};
+        if (const auto lastRun = settings::rankingLimits()) {
+            limits->mostSizes = lastRun->mostSizes;
+            limits->mostWires = lastRun->mostWires;
+        }
+    }
+    return *limits;
+}
+
+void startRankLimitsAfresh() {
+    rankLimitsOfThisRun().reset();
 }
 
 ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
@@ -323,7 +353,7 @@ void ListControls::showInControls(const ListChoice& choice) {
     coveredOnlyCheck->setChecked(choice.coveredOnly);
     mostSizesBox->setValue(choice.limits.mostSizes);
     mostWiresBox->setValue(choice.limits.mostWires.value_or(kNoWireLimit));
-    keptRankLimits() = choice.limits;
+    keepRankLimits(choice.limits);
     // The limits are the ranking's; the search's own order has none.
     for (QWidget* limit :
          {static_cast<QWidget*>(mostSizesLabel), static_cast<QWidget*>(mostSizesBox),

@@ -23,8 +23,11 @@ class RankingRun;
 class ResultsPage;
 
 // The shop's limits on a ranked list, kept for the whole run: the results page is made anew for
-// each search, the limits stay as the user left them.
+// each search, the limits stay as the user left them. The run starts from the limits the last
+// run kept in the settings.
 RankLimits& keptRankLimits();
+// The next use of the limits reads the settings again, as a new run would.
+void startRankLimitsAfresh();
 
 // The controls of the results page around its report box: what was matched and what "*" means,
 // which lines the box shows (only what the stock covers), in which order and within which limits,
