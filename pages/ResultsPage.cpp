@@ -56,6 +56,8 @@ ResultsPage::ResultsPage() : Page(QStringLiteral("Equivalent wire combinations")
     setSizable(7425, kOpeningHeight);
 
     forms::setTabOrder({backButton, nextButton, finishButton, printButton, reportBox});
+    // Return pressed at once must not go back and lose the search.
+    setFirstFocus(reportBox);
     connect(printButton, &QPushButton::clicked, this, &ResultsPage::print);
     // "print" has no access key: Ctrl+P prints, as in other programs.
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, printButton,

@@ -191,6 +191,10 @@ void Page::closeEvent(QCloseEvent* event) {
 }
 
 void Page::focusFirstControl() {
+    if (firstFocus_ && takesTabFocus(firstFocus_, this)) {
+        firstFocus_->setFocus(Qt::TabFocusReason);
+        return;
+    }
     for (QWidget* widget = nextInFocusChain(); widget && widget != this;
          widget = widget->nextInFocusChain()) {
         if (takesTabFocus(widget, this)) {

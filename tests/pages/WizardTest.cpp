@@ -157,6 +157,16 @@ private slots:
         QCOMPARE(QRect(results().pos(), results().size()), given);
     }
 
+    // Return pressed as the results open must not throw them away by going back.
+    void theResultsOpenWithTheFocusOnTheList() {
+        describeOneEightSwgWire("2");
+        offer(k14Swg, "1");
+        searchWithNext();
+        QCOMPARE(focused(), results().reportBox);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QVERIFY(resultsSlot().isLoaded() && results().isVisible());
+    }
+
     void withoutWeightsNoLineIsMarked() {
         describeOneEightSwgWire({});
         QCOMPARE(jobState().noWeightCheck, short(1));
