@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QThread>
 #include <QWindow>
 #include <optional>
@@ -41,6 +43,27 @@ struct Place {
 std::optional<Place>& wizardPlace() {
     static std::optional<Place> place;
     return place;
+}
+
+// A window's inner rectangle, given with its frame, moved as little as needed for the frame to
+// lie within the area (the screen's area free of panels).
+QRect keptWithin(const QRect& frame, const QRect& inner, const QRect& area) {
+    QPoint shift;
+    if (frame.right() > area.right()) {
+        shift.rx() = area.right() - frame.right();
+    }
+    if (frame.bottom() > area.bottom()) {
+        shift.ry() = area.bottom() - frame.bottom();
+    }
+    // Then the top left corner, so that a window too large for the area keeps the start of its
+    // title bar on the screen.
+    if (frame.left() + shift.x() < area.left()) {
+        shift.rx() = area.left() - frame.left();
+    }
+    if (frame.top() + shift.y() < area.top()) {
+        shift.ry() = area.top() - frame.top();
+    }
+    return inner.translated(shift);
 }
 
 }  // namespace
@@ -101,11 +124,18 @@ void Page::takePlaceOfPreviousPage() {
     if (!place || shownLast() == this) {
         return;
     }
-    if (place->nextCentred) {
-        setGeometry(innerCentredOn(place->frame, place->inner, size()));
-    } else {
-        setGeometry(QRect(place->inner.topLeft(), size()));
+    const QRect inner = place->nextCentred ? innerCentredOn(place->frame, place->inner, size())
+                                           : QRect(place->inner.topLeft(), size());
+    // The window manager will frame this page as it framed the one before, and would not move
+    // it back onto the screen by itself; without a window manager nothing would.
+    const QMargins frameWidths(
+        place->inner.left() - place->frame.left(), place->inner.top() - place->frame.top(),
+        place->frame.right() - place->inner.right(), place->frame.bottom() - place->inner.bottom());
+    const QScreen* screen = QGuiApplication::screenAt(place->frame.center());
+    if (!screen) {
+        screen = this->screen();
     }
+    setGeometry(keptWithin(inner.marginsAdded(frameWidths), inner, screen->availableGeometry()));
 }
 
 void Page::notePlace() {
