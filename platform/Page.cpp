@@ -81,6 +81,10 @@ Page* frontPage() {
 }
 
 Page::Page(const QString& caption, int innerWidthTwips, int innerHeightTwips) {
+    // A page of fixed size offers no maximise button, which could only fail.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setWindowTitle(caption);
     setFixedSize(twipsToPixels(innerWidthTwips), twipsToPixels(innerHeightTwips));
 }
@@ -93,6 +97,7 @@ Page::~Page() {
 
 void Page::setSizable(int openingWidthTwips, int openingHeightTwips) {
     sizable_ = true;
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(twipsToPixels(openingWidthTwips), twipsToPixels(openingHeightTwips));
