@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QRadioButton>
@@ -135,6 +136,17 @@ private slots:
                 auto* choice = shown.findChild<QWidget*>(rangeChoice);
                 QVERIFY2(choice && choice->isHidden(), rangeChoice);
             }
+            // Nor the "to" between its bounds; the printer's own labels stay.
+            QLabel* to = nullptr;
+            QLabel* type = nullptr;
+            for (QLabel* label : shown.findChildren<QLabel*>()) {
+                if (label->text() == "to")
+                    to = label;
+                if (label->text() == "Type:")
+                    type = label;
+            }
+            QVERIFY(to && to->isHidden());
+            QVERIFY(type && !type->isHidden());
             auto* printers = shown.findChild<QComboBox*>("printers");
             QVERIFY(printers != nullptr);
             QVERIFY(printers->findText("Print to File (PDF)") >= 0);
