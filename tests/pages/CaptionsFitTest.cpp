@@ -15,6 +15,7 @@
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
+#include "platform/CaptionFit.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;
@@ -130,9 +131,38 @@ TextPlace textOf(const QWidget& control) {
     return textOfReadOnlyText(control);
 }
 
-// Every visible control of the window that shows a text: the text, a wrapped text with all its
-// lines, fits the area the control has for it and lies within the control's parent; and no
-// two of them overlap.
+// A control's text, a wrapped text with all its lines, fits the area the control has for it and
+// lies within the control's parent.
+QStringList textMisfits(const QWidget& control, const QString& where) {
+    const TextPlace text = textOf(control);
+    if (text.text.isEmpty()) {
+        return {};
+    }
+    QStringList misfits;
+    if (text.text.width() > text.area.width() || text.text.height() > text.area.height()) {
+        misfits << QStringLiteral("%1: %2 \"%3\" needs %4, has %5")
+                       .arg(where, nameOf(&control), text.shown, sizeText(text.text.size()),
+                            sizeText(text.area.size()));
+    }
+    if (!control.parentWidget()->rect().contains(text.text.translated(control.pos()))) {
+        misfits << QStringLiteral("%1: %2 \"%3\" runs out of its parent")
+                       .arg(where, nameOf(&control), text.shown);
+    }
+    return misfits;
+}
+
+// Two captions may not overlap, nor may a text that grows to show itself (a label, a fixed
+// text) cover any control. Other controls touch where the layout has them touch.
+bool mayNotOverlap(const QWidget& one, const QWidget& other) {
+    const auto grows = [](const QWidget& control) {
+        return qobject_cast<const QLabel*>(&control) || qobject_cast<const QTextEdit*>(&control);
+    };
+    const auto captioned = [](const QWidget& control) { return !textOf(control).text.isEmpty(); };
+    return grows(one) || grows(other) || (captioned(one) && captioned(other));
+}
+
+// Every visible control of the window shows its text whole, and no two controls overlap: a
+// label grown to show its text stops above the control under it.
 QStringList misfitsOn(const QWidget& window, const QString& where) {
     QStringList misfits;
     QList<std::pair<QWidget*, QRect>> placed;
@@ -140,24 +170,11 @@ QStringList misfitsOn(const QWidget& window, const QString& where) {
         if (!control->isVisibleTo(&window)) {
             continue;
         }
-        const TextPlace text = textOf(*control);
-        if (text.text.isEmpty()) {
-            continue;
-        }
-        if (text.text.width() > text.area.width() || text.text.height() > text.area.height()) {
-            misfits << QStringLiteral("%1: %2 \"%3\" needs %4, has %5")
-                           .arg(where, nameOf(control), text.shown, sizeText(text.text.size()),
-                                sizeText(text.area.size()));
-        }
-        const QRect onParent = text.text.translated(control->pos());
-        if (!control->parentWidget()->rect().contains(onParent)) {
-            misfits << QStringLiteral("%1: %2 \"%3\" runs out of its parent")
-                           .arg(where, nameOf(control), text.shown);
-        }
+        misfits << textMisfits(*control, where);
         const QRect onWindow(control->mapTo(&window, QPoint(0, 0)), control->size());
         for (const auto& [other, rect] : placed) {
             if (rect.intersects(onWindow) && !other->isAncestorOf(control) &&
-                !control->isAncestorOf(other)) {
+                !control->isAncestorOf(other) && mayNotOverlap(*control, *other)) {
                 misfits << QStringLiteral("%1: %2 overlaps %3")
                                .arg(where, nameOf(control), nameOf(other));
             }
@@ -170,7 +187,8 @@ QStringList misfitsOn(const QWidget& window, const QString& where) {
 }  // namespace
 
 // Every caption of the four windows shows whole at the fonts the system provides; CTest runs
-// this at QT_SCALE_FACTOR 1, 1.5 and 2.
+// this at QT_SCALE_FACTOR 1, 1.5 and 2, and with Qt's scaling off at 120 and 144 DPI, where
+// fonts and layouts grow by the logical DPI alone.
 class CaptionsFitTest : public QObject {
     Q_OBJECT
 
@@ -235,6 +253,20 @@ private slots:
             qWarning("%s", qPrintable(misfit));
         }
         QVERIFY2(misfits_.isEmpty(), "captions that do not show whole are listed above");
+    }
+
+    // A label too small for its text grows down only as far as the control under it, then
+    // takes a smaller font.
+    void aGrownLabelStopsAboveTheControlUnderIt() {
+        QWidget window;
+        window.resize(twipsToPixels(3000), twipsToPixels(3000));
+        auto* label = place<Label>(&window, "label", 150, 150, 1500, 255);
+        label->setText("A caption three lines long at this narrow width");
+        auto* box = place<TextBox>(&window, "box", 150, 600, 1500, 285);
+        QVERIFY(label->heightForWidth(label->width()) > box->y() - label->y());
+        fitCaptions(window);
+        QVERIFY(label->geometry().bottom() < box->y());
+        QVERIFY(label->heightForWidth(label->width()) <= label->height());
     }
 };
 
