@@ -78,10 +78,10 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     orderLabel = place<Label>(&page, QStringLiteral("orderLabel"), 4313, 1342, 720, 330);
     orderLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     orderLabel->setText(QStringLiteral("&Order:"));
-    orderChoice = place<QComboBox>(&page, QStringLiteral("orderChoice"), 5063, 1342, 2242, 330);
+    orderChoice = place<ChoiceBox>(&page, QStringLiteral("orderChoice"), 5063, 1342, 2242, 330);
     orderChoice->addItems({QStringLiteral("as found"), QStringLiteral("fewest wires"),
                            QStringLiteral("closest to original")});
-    orderChoice->setAccessibleName(QStringLiteral("Order of the list"));
+    orderChoice->setAccessibleName(QStringLiteral("Order"));
     orderLabel->setBuddy(orderChoice);
 
     // Beside the count line, and below it down to the report box.

@@ -7,6 +7,7 @@
 #include "gauge/JobState.h"
 #include "pages/AvailableWiresPage.h"
 #include "pages/Slots.h"
+#include "platform/Accessibility.h"
 #include "platform/App.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintReport.h"
@@ -28,6 +29,8 @@ void nameForScreenReaders(ResultsPage& page) {
         QStringLiteral("Search progress"));
     page.countLabel->setAccessibleName(QStringLiteral("Number of wire combinations found"));
     page.reportBox->setAccessibleName(QStringLiteral("Equivalent wire combinations"));
+    // The count's name says the whole sentence, "2 wire combinations found".
+    hideFromScreenReaders(page.foundLabel);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,6 +131,13 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A drop-down choice. A screen reader says its accessible name, then the item chosen.
+class ChoiceBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ChoiceBox(QWidget* parent = nullptr) : QComboBox(parent) {}
 };
 
 // An option button. Taking the focus selects it; chosen is emitted when it becomes selected. The

@@ -7,6 +7,9 @@
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
 #include "pages/ResultsPage.h"
+#include "pages/Slots.h"
+#include "pages/SplashWindow.h"
+#include "pages/Wizard.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;
@@ -49,6 +52,42 @@ QString unnamedOrRepeated(const QWidget& page) {
     return problems.join(QStringLiteral("; "));
 }
 
+// Everything a screen reader meets in a window, in the order it meets it: the window, then each
+// object in it and in its frames; not Qt's own parts of a control.
+QList<QAccessibleInterface*> metIn(QAccessibleInterface* object) {
+    QList<QAccessibleInterface*> met{object};
+    if (object->role() == QAccessible::Window || object->role() == QAccessible::Grouping) {
+        for (int i = 0; i < object->childCount(); ++i) met << metIn(object->child(i));
+    }
+    return met;
+}
+
+// What keeps a screen reader from reading the window in front as the user sees it: empty
+// when nothing does. It should be the one window of the application, read as a frame under
+// its title, with every object in it shown and named.
+QString unreadable(QWidget* window, const QString& title) {
+    QStringList problems;
+    QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+    if (application->childCount() != 1 || application->child(0)->object() != window) {
+        problems
+            << QStringLiteral("the application holds %1 windows").arg(application->childCount());
+    }
+    const QList<QAccessibleInterface*> met = metIn(QAccessible::queryAccessibleInterface(window));
+    if (met.first()->role() != QAccessible::Window || spokenName(window) != title) {
+        problems << QStringLiteral("the window is no frame named \"%1\"").arg(title);
+    }
+    for (QAccessibleInterface* object : met) {
+        const QString name = object->text(QAccessible::Name);
+        if (object->state().invisible) {
+            problems << name + " is hidden";
+        }
+        if (name.trimmed().isEmpty()) {
+            problems << object->object()->objectName() + " has no name";
+        }
+    }
+    return problems.join(QStringLiteral("; "));
+}
+
 }  // namespace
 
 // The names a screen reader says for the controls of the wizard's pages.
@@ -59,6 +98,7 @@ private:
     std::unique_ptr<PageTestRun> run_;
 
 private slots:
+    void initTestCase() { setUpApplication(*qApp); }
     void init() { run_ = std::make_unique<PageTestRun>(); }
     void cleanup() {
         const QString broken = endRun(run_);
@@ -111,6 +151,62 @@ private slots:
         QCOMPARE(spokenLabels(page.stockBox(k12Swg)), QList<QObject*>{page.stockUnit(k12Swg)});
         QCOMPARE(page.stockUnit(k12Swg)->text(), QStringLiteral("KG"));
         QVERIFY(!spokenName(page.note).isEmpty());
+    }
+
+    // From the splash to the results, a screen reader meets one window at a time, as a frame of
+    // the controls it shows; on the results the count is one sentence, said once.
+    void everyWindowReadsAsAFrameOfTheControlsItShows() {
+        startWizard();
+        QVERIFY(QTest::qWaitForWindowExposed(splashSlot().loaded()));
+        QCOMPARE(unreadable(splashSlot().loaded(), "Wirnak"), QString());
+        pressAlt(Qt::Key_C);
+        OriginalWiresPage& original = *originalWiresSlot().loaded();
+        QVERIFY(QTest::qWaitForWindowActive(&original));
+        QTest::keyClick(focused(), Qt::Key_Space);  // 8 SWG, one wire, 2 kg
+        typeHere("1");
+        clickAndType(original.weightBox, "2");
+        QCOMPARE(unreadable(&original, "Original Wires"), QString());
+        click(original.rectangularOption);
+        for (const char* entry : {"5", "2", "1"}) {  // width, thickness, wires
+            typeHere(entry);
+            pressTab();
+        }
+        QCOMPARE(unreadable(&original, "Original Wires"), QString());
+        click(original.circularOption);
+        pressAlt(Qt::Key_N);
+
+        QVERIFY(availableWiresSlot().isLoaded());
+        AvailableWiresPage& available = *availableWiresSlot().loaded();
+        QVERIFY(QTest::qWaitForWindowActive(&available));
+        for (const auto& [gauge, kilograms] :
+             {std::pair{k12Swg, "0.5"}, {k13HalfSwg, "2"}, {k14Swg, "1"}}) {
+            click(available.gaugeCheck(gauge));
+            typeHere(kilograms);
+        }
+        QCOMPARE(unreadable(&available, "Available wires"), QString());
+        pressAlt(Qt::Key_N);
+
+        QVERIFY(resultsSlot().isLoaded());
+        ResultsPage& results = *resultsSlot().loaded();
+        QVERIFY(QTest::qWaitForWindowActive(&results));
+        QCOMPARE(unreadable(&results, "Equivalent wire combinations"), QString());
+        QStringList said;
+        for (QAccessibleInterface* object :
+             metIn(QAccessible::queryAccessibleInterface(&results))) {
+            said << object->text(QAccessible::Name);
+        }
+        QCOMPARE(said.filter("combinations found", Qt::CaseInsensitive),
+                 QStringList{"2 wire combinations found"});
+        QAccessibleInterface* order =
+            QAccessible::queryAccessibleInterface(results.listControls->orderChoice);
+        QCOMPARE(order->role(), QAccessible::ComboBox);
+        QCOMPARE(order->text(QAccessible::Name), QStringLiteral("Order"));
+        QCOMPARE(order->text(QAccessible::Value), QStringLiteral("as found"));
+        QAccessibleInterface* progress = QAccessible::queryAccessibleInterface(results.progressBar);
+        QCOMPARE(progress->role(), QAccessible::ProgressBar);
+        QCOMPARE(progress->text(QAccessible::Name), QStringLiteral("Search progress"));
+        QCOMPARE(progress->valueInterface()->currentValue().toFloat(), 29.0f);
+        QCOMPARE(progress->childCount(), 0);
     }
 
     // The count is read with what it counts, once the search has set it.
