@@ -131,38 +131,9 @@ TextPlace textOf(const QWidget& control) {
     return textOfReadOnlyText(control);
 }
 
-// A control's text, a wrapped text with all its lines, fits the area the control has for it and
-// lies within the control's parent.
-QStringList textMisfits(const QWidget& control, const QString& where) {
-    const TextPlace text = textOf(control);
-    if (text.text.isEmpty()) {
-        return {};
-    }
-    QStringList misfits;
-    if (text.text.width() > text.area.width() || text.text.height() > text.area.height()) {
-        misfits << QStringLiteral("%1: %2 \"%3\" needs %4, has %5")
-                       .arg(where, nameOf(&control), text.shown, sizeText(text.text.size()),
-                            sizeText(text.area.size()));
-    }
-    if (!control.parentWidget()->rect().contains(text.text.translated(control.pos()))) {
-        misfits << QStringLiteral("%1: %2 \"%3\" runs out of its parent")
-                       .arg(where, nameOf(&control), text.shown);
-    }
-    return misfits;
-}
-
-// Two captions may not overlap, nor may a text that grows to show itself (a label, a fixed
-// text) cover any control. Other controls touch where the layout has them touch.
-bool mayNotOverlap(const QWidget& one, const QWidget& other) {
-    const auto grows = [](const QWidget& control) {
-        return qobject_cast<const QLabel*>(&control) || qobject_cast<const QTextEdit*>(&control);
-    };
-    const auto captioned = [](const QWidget& control) { return !textOf(control).text.isEmpty(); };
-    return grows(one) || grows(other) || (captioned(one) && captioned(other));
-}
-
-// Every visible control of the window shows its text whole, and no two controls overlap: a
-// label grown to show its text stops above the control under it.
+// Every visible control of the window that shows a text: the text, a wrapped text with all its
+// lines, fits the area the control has for it and lies within the control's parent; and no
+// two of them overlap.
 QStringList misfitsOn(const QWidget& window, const QString& where) {
     QStringList misfits;
     QList<std::pair<QWidget*, QRect>> placed;
@@ -170,11 +141,24 @@ QStringList misfitsOn(const QWidget& window, const QString& where) {
         if (!control->isVisibleTo(&window)) {
             continue;
         }
-        misfits << textMisfits(*control, where);
+        const TextPlace text = textOf(*control);
+        if (text.text.isEmpty()) {
+            continue;
+        }
+        if (text.text.width() > text.area.width() || text.text.height() > text.area.height()) {
+            misfits << QStringLiteral("%1: %2 \"%3\" needs %4, has %5")
+                           .arg(where, nameOf(control), text.shown, sizeText(text.text.size()),
+                                sizeText(text.area.size()));
+        }
+        const QRect onParent = text.text.translated(control->pos());
+        if (!control->parentWidget()->rect().contains(onParent)) {
+            misfits << QStringLiteral("%1: %2 \"%3\" runs out of its parent")
+                           .arg(where, nameOf(control), text.shown);
+        }
         const QRect onWindow(control->mapTo(&window, QPoint(0, 0)), control->size());
         for (const auto& [other, rect] : placed) {
             if (rect.intersects(onWindow) && !other->isAncestorOf(control) &&
-                !control->isAncestorOf(other) && mayNotOverlap(*control, *other)) {
+                !control->isAncestorOf(other)) {
                 misfits << QStringLiteral("%1: %2 overlaps %3")
                                .arg(where, nameOf(control), nameOf(other));
             }

@@ -191,16 +191,6 @@ private slots:
         QVERIFY(resultsSlot().isLoaded() && results().isVisible());
     }
 
-    // Pages of a fixed size offer no maximise button; the results, which the user may size, do.
-    void onlyTheResultsCanBeMaximised() {
-        describeOneEightSwgWire("2");
-        QVERIFY(!(availableWires().windowFlags() & Qt::WindowMaximizeButtonHint));
-        offer(k14Swg, "1");
-        searchWithNext();
-        QVERIFY(results().windowFlags() & Qt::WindowMaximizeButtonHint);
-        QVERIFY(results().windowFlags() & Qt::WindowMinimizeButtonHint);
-    }
-
     void withoutWeightsNoLineIsMarked() {
         describeOneEightSwgWire({});
         QCOMPARE(jobState().noWeightCheck, short(1));

@@ -355,9 +355,8 @@ private slots:
                 }
                 icon = box->icon();
                 for (QLabel* label : box->findChildren<QLabel*>()) {
-                    if (!label->pixmap().isNull()) {
+                    if (!label->pixmap().isNull())
                         iconSaid = label->accessibleName();
-                    }
                 }
                 buttons = box->standardButtons();
                 defaultButton = box->standardButton(box->defaultButton());
