@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/DesktopIntegration.h"
+#include "app/Display.h"
 #include "pages/Wizard.h"
 #include "platform/App.h"
 #include "platform/PageSlot.h"
@@ -12,6 +13,9 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     if (const auto status = answerCommandLine(arguments)) {
+        return *status;
+    }
+    if (const auto status = refuseWithoutDisplay()) {
         return *status;
     }
 

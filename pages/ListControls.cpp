@@ -207,10 +207,10 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     // ranked list holds.
     orderLabel = place<Label>(&page, QStringLiteral("orderLabel"), 120, 3285, 2400, 255);
     orderLabel->setText(QStringLiteral("&Order:"));
-    orderChoice = place<QComboBox>(&page, QStringLiteral("orderChoice"), 120, 3540, 2400, 330);
+    orderChoice = place<ChoiceBox>(&page, QStringLiteral("orderChoice"), 120, 3540, 2400, 330);
     orderChoice->addItems({QStringLiteral("as found"), QStringLiteral("fewest wires"),
                            QStringLiteral("fewest sizes"), QStringLiteral("closest to original")});
-    orderChoice->setAccessibleName(QStringLiteral("Order of the list"));
+    orderChoice->setAccessibleName(QStringLiteral("Order"));
     orderLabel->setBuddy(orderChoice);
     mostSizesLabel = place<Label>(&page, QStringLiteral("mostSizesLabel"), 2700, 3285, 2100, 255);
     mostSizesLabel->setText(QStringLiteral("Most &different sizes:"));

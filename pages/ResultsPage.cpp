@@ -7,6 +7,7 @@
 #include "gauge/JobState.h"
 #include "pages/AvailableWiresPage.h"
 #include "pages/Slots.h"
+#include "platform/Accessibility.h"
 #include "platform/App.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintReport.h"
@@ -30,6 +31,8 @@ void nameForScreenReaders(ResultsPage& page) {
         QStringLiteral("Search progress"));
     page.countLabel->setAccessibleName(QStringLiteral("Number of wire combinations found"));
     page.reportBox->setAccessibleName(QStringLiteral("Equivalent wire combinations"));
+    // The count's name says the whole sentence, "2 wire combinations found".
+    hideFromScreenReaders(page.foundLabel);
 }
 
 }  // namespace
@@ -59,6 +62,8 @@ ResultsPage::ResultsPage()
     setSizable(7425, kOpeningHeight);
 
     forms::setTabOrder({backButton, nextButton, finishButton, printButton, reportBox});
+    // Return pressed at once must not go back and lose the search.
+    setFirstFocus(reportBox);
     connect(printButton, &QPushButton::clicked, this, &ResultsPage::print);
     // "print" has no access key: Ctrl+P prints, as in other programs.
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, printButton,

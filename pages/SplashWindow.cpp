@@ -31,12 +31,15 @@ void growLeftToFit(QLabel* label) {
 SplashWindow::SplashWindow() : Page(QString(), 7575, 5865) {
     // A blank rather than an empty title: Qt would put the application's name there.
     setWindowTitle(QStringLiteral(" "));
+    // A screen reader still names the window.
+    setAccessibleName(App::title());
     setNextPageCentred();  // the wizard's first page opens where the splash stood
 
     frame = place<Frame>(this, QStringLiteral("frame"), 120, 0, 7380, 5775);
 
     picture = place<QLabel>(frame, QStringLiteral("picture"), 240, 840, 2385, 2385);
     picture->setPixmap(coilPicture(picture->size()));
+    picture->setAccessibleName(QStringLiteral("A coil of copper wire"));
 
     productName = place<Label>(frame, QStringLiteral("productName"), 2880, 1200, 2340, 765);
     productName->setFont(arial(32.25, true));
@@ -52,6 +55,7 @@ SplashWindow::SplashWindow() : Page(QString(), 7575, 5865) {
 
     warningLine = place<Label>(frame, QStringLiteral("warningLine"), 240, 3960, 5415, 315);
     warningLine->setFont(arial(8.25, false));
+    warningLine->hide();  // it has nothing to say, to the eye or to a screen reader
 
     continueButton =
         place<CommandButton>(frame, QStringLiteral("continueButton"), 3120, 5040, 1335, 375);
@@ -66,6 +70,9 @@ void SplashWindow::loadEvent() {
                              .arg(App::revision()));
     growLeftToFit(versionLine);
     productName->setText(App::title());
+    // Said as the focus enters the frame: a screen reader does not read a window's labels
+    // by itself.
+    frame->setAccessibleName(App::title() + QStringLiteral(", ") + versionLine->text());
 }
 
 void SplashWindow::continueToWizard() {

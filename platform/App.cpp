@@ -5,6 +5,7 @@
 #include <QFont>
 #include <utility>
 
+#include "platform/Accessibility.h"
 #include "platform/PageSlot.h"
 
 namespace forms {
@@ -29,6 +30,7 @@ void setUpApplication(QApplication& application) {
     application.setFont(font);
     // Pages come and go (hidden, unloaded, replaced); only endProgram ends the run.
     application.setQuitOnLastWindowClosed(false);
+    installAccessibleWindows();
 }
 
 void endProgram() {

@@ -20,8 +20,9 @@ struct App {
     static QString version() { return QString::fromLatin1(wirnak::kVersion); }
 };
 
-// Names the application after App and gives it the small sans-serif font the layouts are drawn
-// for. Call once, right after the QApplication is made.
+// Names the application after App, gives it the small sans-serif font the layouts are drawn
+// for, and shows screen readers its windows as the user sees them. Call once, right after the
+// QApplication is made.
 void setUpApplication(QApplication& application);
 
 // Ends the program at once: every page is discarded and the event loop stops, so no further

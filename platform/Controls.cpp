@@ -150,6 +150,15 @@ Label::Label(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    // Text set from outside puts the cursor, and so the view, at its end.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!hasFocus()) {
+            home(false);
+        }
+    });
+}
+
 bool TextBox::goesUncheckedTo(const QWidget* control) const {
     return control &&
            (control == uncheckedTo_ || control->property(kLetsEntriesGoUnchecked).toBool());
@@ -165,6 +174,10 @@ void TextBox::focusOutEvent(QFocusEvent* event) {
     if (!activationOnly(event)) {
         // Qt has already named the control that is taking the focus.
         checkOnLeaving(QApplication::focusWidget());
+        // A refused entry has the focus back, with the cursor where the user left it.
+        if (!hasFocus()) {
+            home(false);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,11 +67,12 @@ void letEntriesGoUnchecked(QWidget* control);
 
 // An entry box. focusLeft, the box's check, is emitted when the focus moves on to another
 // control of the page; not when a message box, a popup or another window merely takes the
-// activation.
+// activation. A number too long for the box shows its start while the box is not being typed
+// in: "12.375" cut to "2.375" would be misread.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
-    explicit TextBox(QWidget* parent = nullptr) : QLineEdit(parent) {}
+    explicit TextBox(QWidget* parent = nullptr);
 
     // The focus may go to this one control without this box refusing it, such as the check box
     // that takes the box away.
@@ -129,6 +131,13 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A drop-down choice. A screen reader says its accessible name, then the item chosen.
+class ChoiceBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ChoiceBox(QWidget* parent = nullptr) : QComboBox(parent) {}
 };
 
 // An option button. Taking the focus selects it; chosen is emitted when it becomes selected. The

@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QShowEvent>
 #include <QStringList>
@@ -61,6 +62,11 @@ protected:
 MessageAnswer showModalMessageBox(const MessageBoxCall& call, QWidget* parent) {
     CentredMessageBox box(iconOf(call.style.icon), call.title, call.prompt, QMessageBox::NoButton,
                           parent);
+    // Qt leaves its icon nameless: a screen reader would read a bare image.
+    if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+        icon && call.style.icon == MessageIcon::Exclamation) {
+        icon->setAccessibleName(QStringLiteral("Warning"));
+    }
     if (call.style.buttons == MessageButtons::RetryCancel) {
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Retry);

@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QThread>
 #include <QWindow>
 #include <optional>
@@ -43,6 +45,27 @@ std::optional<Place>& wizardPlace() {
     return place;
 }
 
+// A window's inner rectangle, given with its frame, moved as little as needed for the frame to
+// lie within the area (the screen's area free of panels).
+QRect keptWithin(const QRect& frame, const QRect& inner, const QRect& area) {
+    QPoint shift;
+    if (frame.right() > area.right()) {
+        shift.rx() = area.right() - frame.right();
+    }
+    if (frame.bottom() > area.bottom()) {
+        shift.ry() = area.bottom() - frame.bottom();
+    }
+    // Then the top left corner, so that a window too large for the area keeps the start of its
+    // title bar on the screen.
+    if (frame.left() + shift.x() < area.left()) {
+        shift.rx() = area.left() - frame.left();
+    }
+    if (frame.top() + shift.y() < area.top()) {
+        shift.ry() = area.top() - frame.top();
+    }
+    return inner.translated(shift);
+}
+
 }  // namespace
 
 QRect innerCentredOn(const QRect& frame, const QRect& inner, QSize innerSize) {
@@ -58,6 +81,10 @@ Page* frontPage() {
 }
 
 Page::Page(const QString& caption, int innerWidthTwips, int innerHeightTwips) {
+    // A page of fixed size offers no maximise button, which could only fail.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setWindowTitle(caption);
     setFixedSize(twipsToPixels(innerWidthTwips), twipsToPixels(innerHeightTwips));
 }
@@ -70,6 +97,7 @@ Page::~Page() {
 
 void Page::setSizable(int openingWidthTwips, int openingHeightTwips) {
     sizable_ = true;
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(twipsToPixels(openingWidthTwips), twipsToPixels(openingHeightTwips));
@@ -105,11 +133,18 @@ void Page::takePlaceOfPreviousPage() {
     if (!place || shownLast() == this) {
         return;
     }
-    if (place->nextCentred) {
-        setGeometry(innerCentredOn(place->frame, place->inner, size()));
-    } else {
-        setGeometry(QRect(place->inner.topLeft(), size()));
+    const QRect inner = place->nextCentred ? innerCentredOn(place->frame, place->inner, size())
+                                           : QRect(place->inner.topLeft(), size());
+    // The window manager will frame this page as it framed the one before, and would not move
+    // it back onto the screen by itself; without a window manager nothing would.
+    const QMargins frameWidths(
+        place->inner.left() - place->frame.left(), place->inner.top() - place->frame.top(),
+        place->frame.right() - place->inner.right(), place->frame.bottom() - place->inner.bottom());
+    const QScreen* screen = QGuiApplication::screenAt(place->frame.center());
+    if (!screen) {
+        screen = this->screen();
     }
+    setGeometry(keptWithin(inner.marginsAdded(frameWidths), inner, screen->availableGeometry()));
 }
 
 void Page::notePlace() {
@@ -198,6 +233,10 @@ void Page::closeEvent(QCloseEvent* event) {
 }
 
 void Page::focusFirstControl() {
+    if (firstFocus_ && takesTabFocus(firstFocus_, this)) {
+        firstFocus_->setFocus(Qt::TabFocusReason);
+        return;
+    }
     for (QWidget* widget = nextInFocusChain(); widget && widget != this;
          widget = widget->nextInFocusChain()) {
         if (takesTabFocus(widget, this)) {

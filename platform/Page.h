@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -49,6 +50,10 @@ protected:
     // its top left corner: for a window of another shape, such as a splash screen.
     void setNextPageCentred() { nextPageCentred_ = true; }
 
+    // The control that takes the focus when the page is first shown, in place of the first one
+    // in the tab order: where a key pressed at once does no harm.
+    void setFirstFocus(QWidget* control) { firstFocus_ = control; }
+
     // Runs once, when the page's slot has made it, before it is first shown.
     virtual void loadEvent() {}
 
@@ -67,6 +72,7 @@ private:
     void notePlace();
 
     PageSlotBase* slot_ = nullptr;
+    QPointer<QWidget> firstFocus_;
     MousePointer mousePointer_ = MousePointer::Default;
     bool shownBefore_ = false;
     bool unloaded_ = false;

@@ -16,11 +16,16 @@ QAbstractPrintDialog::PrintDialogOptions optionsFor(int flags) {
 }
 
 // Qt's dialog still shows its page-range choices, greyed or not, beside "Selection"; where no
-// page range is to be offered they go altogether.
+// page range is to be offered they go altogether. The names are those of Qt's own form, where
+// "label_3" is also the printer's "Type:", outside the range's box.
 void hidePageRangeChoices(QPrintDialog& dialog) {
+    auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"));
+    if (!range) {
+        return;
+    }
     for (const char* name :
          {"printRange", "from", "label_3", "to", "pagesRadioButton", "pagesLineEdit"}) {
-        if (auto* choice = dialog.findChild<QWidget*>(QLatin1String(name))) {
+        if (auto* choice = range->findChild<QWidget*>(QLatin1String(name))) {
             choice->hide();
         }
     }

@@ -18,15 +18,18 @@ struct Run {
     QString err;
 };
 
-// Runs a program as a shell would on a machine without a display.
+// Runs a program as a shell would on a machine without a display, or with the one X display
+// given, which may not open; its settings in configHome where one is given.
 Run runWithoutDisplay(const QString& program, const QStringList& arguments,
-                      const QString& configHome = {}) {
+                      const QString& configHome = {}, const QString& xDisplay = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!configHome.isEmpty())
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
+    if (!xDisplay.isEmpty())
+        environment.insert(QStringLiteral("DISPLAY"), xDisplay);
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
@@ -100,6 +103,23 @@ private slots:
         QCOMPARE(refused.out, QString());
         QVERIFY2(refused.err.startsWith(QStringLiteral("wirnak: ")), qPrintable(refused.err));
         QVERIFY2(refused.err.contains(named), qPrintable(refused.err));
+    }
+
+    // One line on how to start it, where Qt would abort.
+    void wizardWithoutADisplaySaysHowToStartIt_data() {
+        QTest::addColumn<QString>("xDisplay");
+        QTest::newRow("none") << QString();
+        QTest::newRow("one that does not open") << QStringLiteral(":9917");
+    }
+    void wizardWithoutADisplaySaysHowToStartIt() {
+        QFETCH(QString, xDisplay);
+        const Run refused = runWithoutDisplay(kWizard, {}, {}, xDisplay);
+        QCOMPARE(refused.status, 1);
+        QCOMPARE(refused.out, QString());
+        QCOMPARE(refused.err.count(u'\n'), 1);
+        QVERIFY2(refused.err.startsWith(QStringLiteral("wirnak: ")), qPrintable(refused.err));
+        QVERIFY2(refused.err.contains(QStringLiteral("xvfb-run -a wirnak")),
+                 qPrintable(refused.err));
     }
 
     void everyWindowCarriesTheIconAndTheDesktopId() {

@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QTest>
 #include <memory>
 
@@ -104,6 +105,27 @@ private slots:
         QCOMPARE(kg(k20Swg)->text(), QStringLiteral("KG"));
         QVERIFY(next()->isEnabled());
         QCOMPARE(jobState().availArea[k20Swg], static_cast<float>(gaugeArea(k20Swg)));
+    }
+
+    // A stock too long for its box shows its start once the focus moves on, or when the box is
+    // filled from outside: "12.375" must not read "2.375". It then shows what a box wide enough
+    // for it shows at its left.
+    void aLongStockShowsItsStartOnceLeft() {
+        TextBox* box = weight(k12Swg);
+        const auto showsItsStart = [box] {
+            QLineEdit wide(box->text());
+            wide.setFont(box->font());
+            wide.resize(box->width() * 4, box->height());
+            const QRect inside(3, 3, box->width() - 6, box->height() - 6);
+            return box->grab(inside).toImage().convertToFormat(QImage::Format_RGB32) ==
+                   wide.grab(inside).toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        tick(k12Swg, "12.375");
+        pressTab();
+        QVERIFY(box->fontMetrics().horizontalAdvance(box->text()) > box->contentsRect().width());
+        QVERIFY(showsItsStart());
+        box->setText("345.125");
+        QVERIFY(showsItsStart());
     }
 
     void nextIsEnabledExactlyWhileASizeIsTicked() {

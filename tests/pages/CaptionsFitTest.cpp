@@ -15,6 +15,7 @@
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
+#include "platform/CaptionFit.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;
@@ -170,7 +171,8 @@ QStringList misfitsOn(const QWidget& window, const QString& where) {
 }  // namespace
 
 // Every caption of the four windows shows whole at the fonts the system provides; CTest runs
-// this at QT_SCALE_FACTOR 1, 1.5 and 2.
+// this at QT_SCALE_FACTOR 1, 1.5 and 2, and with Qt's scaling off at 120 and 144 DPI, where
+// fonts and layouts grow by the logical DPI alone.
 class CaptionsFitTest : public QObject {
     Q_OBJECT
 
@@ -244,6 +246,20 @@ private slots:
             qWarning("%s", qPrintable(misfit));
         }
         QVERIFY2(misfits_.isEmpty(), "captions that do not show whole are listed above");
+    }
+
+    // A label too small for its text grows down only as far as the control under it, then
+    // takes a smaller font.
+    void aGrownLabelStopsAboveTheControlUnderIt() {
+        QWidget window;
+        window.resize(twipsToPixels(3000), twipsToPixels(3000));
+        auto* label = place<Label>(&window, "label", 150, 150, 1500, 255);
+        label->setText("A caption three lines long at this narrow width");
+        auto* box = place<TextBox>(&window, "box", 150, 600, 1500, 285);
+        QVERIFY(label->heightForWidth(label->width()) > box->y() - label->y());
+        fitCaptions(window);
+        QVERIFY(label->geometry().bottom() < box->y());
+        QVERIFY(label->heightForWidth(label->width()) <= label->height());
     }
 };
 

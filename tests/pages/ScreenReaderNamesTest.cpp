@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTest>
 #include <memory>
 
@@ -7,6 +8,9 @@
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
 #include "pages/ResultsPage.h"
+#include "pages/Slots.h"
+#include "pages/SplashWindow.h"
+#include "pages/Wizard.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;
@@ -49,6 +53,37 @@ QString unnamedOrRepeated(const QWidget& page) {
     return problems.join(QStringLiteral("; "));
 }
 
+// What a screen reader reads of an object, one name per object: the object, then, for a window
+// or a frame, each object in it (not Qt's own parts of a control). An object that is hidden or
+// has no name is marked so.
+QStringList readOut(QAccessibleInterface* object) {
+    QString name = object->text(QAccessible::Name);
+    if (name.trimmed().isEmpty())
+        name = object->object()->objectName() + " (no name)";
+    if (object->state().invisible)
+        name += " (hidden)";
+    QStringList said{name};
+    if (object->role() == QAccessible::Window || object->role() == QAccessible::Grouping) {
+        for (int i = 0; i < object->childCount(); ++i) said << readOut(object->child(i));
+    }
+    return said;
+}
+
+// What it reads of the application: the one window shown, which should be this frame.
+QStringList readOutApplication(QWidget* window) {
+    QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+    QAccessibleInterface* front = application->child(0);
+    if (application->childCount() != 1 || front->object() != window ||
+        front->role() != QAccessible::Window) {
+        return {"not the one frame shown (hidden)"};
+    }
+    return readOut(front);
+}
+
+QStringList unreadable(const QStringList& said) {
+    return said.filter(QRegularExpression(" \\((no name|hidden)\\)$"));
+}
+
 }  // namespace
 
 // The names a screen reader says for the controls of the wizard's pages.
@@ -59,6 +94,7 @@ private:
     std::unique_ptr<PageTestRun> run_;
 
 private slots:
+    void initTestCase() { setUpApplication(*qApp); }
     void init() { run_ = std::make_unique<PageTestRun>(); }
     void cleanup() {
         const QString broken = endRun(run_);
@@ -111,6 +147,52 @@ private slots:
         QCOMPARE(spokenLabels(page.stockBox(k12Swg)), QList<QObject*>{page.stockUnit(k12Swg)});
         QCOMPARE(page.stockUnit(k12Swg)->text(), QStringLiteral("KG"));
         QVERIFY(!spokenName(page.note).isEmpty());
+    }
+
+    // From the splash to the results, a screen reader meets one window at a time, as a frame of
+    // the controls it shows, each named; on the results the count is one sentence, read once.
+    void everyWindowReadsAsAFrameOfTheControlsItShows() {
+        startWizard();
+        QVERIFY(QTest::qWaitForWindowExposed(splashSlot().loaded()));
+        QStringList said = readOutApplication(splashSlot().loaded());
+        QCOMPARE(unreadable(said), QStringList());
+        QCOMPARE(said.first(), QStringLiteral("Wirnak"));
+        pressAlt(Qt::Key_C);
+        OriginalWiresPage* original = originalWiresSlot().loaded();
+        QVERIFY(QTest::qWaitForWindowActive(original));
+        QTest::keyClick(focused(), Qt::Key_Space);  // 8 SWG, one wire, 2 kg
+        typeHere("1");
+        clickAndType(original->weightBox, "2");
+        QCOMPARE(unreadable(readOutApplication(original)), QStringList());
+        click(original->rectangularOption);
+        for (const char* entry : {"5", "2", "1"}) {  // width, thickness, wires
+            typeHere(entry);
+            pressTab();
+        }
+        QCOMPARE(unreadable(readOutApplication(original)), QStringList());
+        click(original->circularOption);
+        pressAlt(Qt::Key_N);
+
+        AvailableWiresPage* available = availableWiresSlot().loaded();
+        QVERIFY(available && QTest::qWaitForWindowActive(available));
+        for (const GaugeIndex gauge : {k12Swg, k13HalfSwg, k14Swg}) {
+            click(available->gaugeCheck(gauge));
+            typeHere("1");
+        }
+        QCOMPARE(unreadable(readOutApplication(available)), QStringList());
+        pressAlt(Qt::Key_N);
+
+        ResultsPage* results = resultsSlot().loaded();
+        QVERIFY(results && QTest::qWaitForWindowActive(results));
+        said = readOutApplication(results);
+        QCOMPARE(unreadable(said), QStringList());
+        QCOMPARE(said.filter("combinations found", Qt::CaseInsensitive),
+                 QStringList{"2 wire combinations found"});
+        QVERIFY(said.contains("Order") && said.contains("Search progress"));
+        const auto* order =
+            QAccessible::queryAccessibleInterface(results->listControls->orderChoice);
+        QCOMPARE(order->text(QAccessible::Value), QStringLiteral("as found"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(results->progressBar)->childCount(), 0);
     }
 
     // The count is read with what it counts, once the search has set it.

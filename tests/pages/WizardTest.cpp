@@ -1,5 +1,6 @@
 #include <QLocale>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -160,6 +161,39 @@ private slots:
         availableWires().move(availableWires().pos() + QPoint(9, 9));
         searchWithNext();
         QCOMPARE(QRect(results().pos(), results().size()), given);
+    }
+
+    // Without a window manager nothing would move a page back onto the screen: a page placed
+    // where the one before it stood keeps as near that place as the screen's free area allows.
+    void eachPageOpensWithinTheScreen() {
+        startWizard();
+        SplashWindow* splash = splashSlot().loaded();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        const QRect area = splash->screen()->availableGeometry();
+        splash->move(area.topLeft());  // Original Wires, taller, centred on it would start above
+        const int splashCentre = splash->frameGeometry().center().x();
+        pressAlt(Qt::Key_C);
+        QVERIFY(QTest::qWaitForWindowExposed(&originalWires()));
+        QCOMPARE(originalWires().frameGeometry().top(), area.top());
+        QVERIFY(qAbs(originalWires().frameGeometry().center().x() - splashCentre) <= 1);
+
+        originalWires().move(area.bottomRight() - QPoint(100, 100));
+        QTest::keyClick(focused(), Qt::Key_Space);
+        typeHere("1");
+        clickAndType(control<TextBox>(&originalWires(), "weightBox"), "2");
+        pressAlt(Qt::Key_N);
+        QVERIFY(QTest::qWaitForWindowExposed(&availableWires()));
+        QCOMPARE(availableWires().frameGeometry().bottomRight(), area.bottomRight());
+    }
+
+    // Return pressed as the results open must not throw them away by going back.
+    void theResultsOpenWithTheFocusOnTheList() {
+        describeOneEightSwgWire("2");
+        offer(k14Swg, "1");
+        searchWithNext();
+        QCOMPARE(focused(), results().reportBox);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QVERIFY(resultsSlot().isLoaded() && results().isVisible());
     }
 
     void withoutWeightsNoLineIsMarked() {

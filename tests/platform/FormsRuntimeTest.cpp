@@ -1,5 +1,6 @@
 #include <QElapsedTimer>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -346,12 +347,17 @@ private slots:
             // Read while the box lives: it and its buttons are gone once it answers.
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
             QPoint offCentre(999, 999);
+            QString iconSaid;
             QTimer::singleShot(0, [&] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 if (!box) {
                     return;
                 }
                 icon = box->icon();
+                for (QLabel* label : box->findChildren<QLabel*>()) {
+                    if (!label->pixmap().isNull())
+                        iconSaid = label->accessibleName();
+                }
                 buttons = box->standardButtons();
                 defaultButton = box->standardButton(box->defaultButton());
                 offCentre = box->geometry().center() - page.geometry().center();
@@ -364,6 +370,7 @@ private slots:
             const MessageAnswer answer = showModalMessageBox({"Go on?", c.style, "Error!"}, &page);
             QCOMPARE(answer, c.answer);
             QCOMPARE(icon, QMessageBox::Warning);
+            QCOMPARE(iconSaid, QStringLiteral("Warning"));  // to a screen reader
             if (c.style == kWarningRetryCancel) {
                 QCOMPARE(buttons, QMessageBox::Retry | QMessageBox::Cancel);
                 QCOMPARE(defaultButton, QMessageBox::Retry);

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QRadioButton>
@@ -166,6 +167,11 @@ private slots:
                  {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
                 auto* choice = shown.findChild<QWidget*>(rangeChoice);
                 QVERIFY2(choice && choice->isHidden(), rangeChoice);
+            }
+            // Nor the "to" between its bounds; the printer's "Type:" stays.
+            for (QLabel* label : shown.findChildren<QLabel*>()) {
+                if (label->text() == "to" || label->text() == "Type:")
+                    QCOMPARE(label->isHidden(), label->text() == "to");
             }
             auto* printers = shown.findChild<QComboBox*>("printers");
             QVERIFY(printers != nullptr);
