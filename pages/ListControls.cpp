@@ -1,5 +1,6 @@
 #include "pages/ListControls.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -32,11 +33,18 @@ bool savesAsCsv(const SaveFileDialog::Choice& choice) {
     return choice.filter == kCsvFilter;
 }
 
-// Where the last list went and as what, offered again for the next one while the program runs.
+// Where the last list went and as what: its folder and type are offered again for the next one
+// while the program runs.
 SaveFileDialog::Choice& lastSaved() {
     static SaveFileDialog::Choice saved{
         QDir::home().filePath(QStringLiteral("wire-combinations.txt")), kTextFilter};
     return saved;
+}
+
+// When the sheet was made, unambiguous in any country: "Printed 2025-05-03 14:05".
+std::string datedNow(const QString& madeAs) {
+    return (madeAs + QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd HH:mm")))
+        .toStdString();
 }
 
 QString stoppedEarlyText(SearchEnd end) {
@@ -106,6 +114,9 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
 
 void ListControls::takeResults(const JobState& job, SearchEnd end,
                                std::string_view decimalSeparator) {
+    job_ = &job;
+    end_ = end;
+    decimalSeparator_ = decimalSeparator;
     found_ = foundResults(job, decimalSeparator);
     shown_ = found_;
     jobLine_ = jobLine(job, decimalSeparator);
@@ -159,14 +170,33 @@ void ListControls::showContextMenu(const QPoint& position) {
     menu->exec(page_.reportBox->viewport()->mapToGlobal(position));
 }
 
+const JobState& ListControls::job() const {
+    // Before the search has answered, a job with nothing in it.
+    static const auto noJob = std::make_unique<JobState>();
+    return job_ ? *job_ : *noJob;
+}
+
+JobSheet ListControls::sheet(std::optional<LineRange> selected, const QString& madeAs) const {
+    const ListChoice chosen = choice();
+    // A ranked list does not come from the search's table, so its end does not cut it.
+    const SearchEnd end = isRanked(chosen.order) ? SearchEnd::Complete : end_;
+    ShownList list{
+        shown_, chosen, found_.size(), end, foundCountLine(found_.size(), shown_.size()), selected};
+    return jobSheet(job(), list, datedNow(madeAs), decimalSeparator_);
+}
+
 void ListControls::saveList() {
     const SaveFileDialog::Choice& last = lastSaved();
-    const auto choice = saveDialog->chooseFile(QStringLiteral("Save the list"), last.path,
-                                               {kTextFilter, kCsvFilter},
-                                               savesAsCsv(last) ? kCsvFilter : kTextFilter);
+    const QString type = savesAsCsv(last) ? kCsvFilter : kTextFilter;
+    const QString name = QString::fromStdString(suggestedFileName(job()));
+    const QString suggested = QFileInfo(last.path).dir().filePath(name + u'.' + filterSuffix(type));
+    const auto choice = saveDialog->chooseFile(QStringLiteral("Save the list"), suggested,
+                                               {kTextFilter, kCsvFilter}, type);
     if (!choice)
         return;
-    const std::string content = savesAsCsv(*choice) ? listCsv(shown_) : listText(shown_);
+    const std::string content = savesAsCsv(*choice)
+                                    ? listCsv(shown_)
+                                    : sheetText(sheet(std::nullopt, QStringLiteral("Saved")));
     const QString error = writeWholeFile(choice->path, QByteArray::fromStdString(content));
     if (!error.isEmpty()) {
         showMessage(QStringLiteral("The list could not be saved as\n%1\n\n%2")

@@ -11,6 +11,7 @@
 #include "platform/Controls.h"
 #include "platform/SaveFileDialog.h"
 #include "search/CombinationSearch.h"
+#include "search/JobSheet.h"
 #include "search/ResultList.h"
 
 class ResultsPage;
@@ -39,11 +40,15 @@ public:
 
     // What the box shows, in order.
     const std::vector<FoundResult>& shown() const { return shown_; }
-    // The job line, the header of the printout.
+    // What was matched and what "*" means, in one line.
     QString jobText() const { return QString::fromStdString(jobLine_); }
 
-    // Asks for a file and writes the lines shown to it: as text, or as CSV where the file's
-    // suffix or the chosen filter says so.
+    // The job sheet of the list shown, or of the lines selected in it, dated now: madeAs
+    // "Printed" gives "Printed 2025-05-03 14:05".
+    JobSheet sheet(std::optional<LineRange> selected, const QString& madeAs) const;
+
+    // Asks for a file, suggesting a name from the job, and writes the list shown to it: as the
+    // job sheet in text, or as CSV where the file's suffix or the chosen filter says so.
     void saveList();
 
 protected:
@@ -51,10 +56,14 @@ protected:
 
 private:
     ListChoice choice() const;
+    const JobState& job() const;
     void showChosenList();
     void showContextMenu(const QPoint& position);
 
     ResultsPage& page_;
+    const JobState* job_ = nullptr;
+    SearchEnd end_ = SearchEnd::Complete;
+    std::string decimalSeparator_ = ".";
     std::vector<FoundResult> found_;
     std::vector<FoundResult> shown_;
     std::string jobLine_;

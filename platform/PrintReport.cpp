@@ -1,52 +1,67 @@
 #include "platform/PrintReport.h"
 
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
-#include <QTextDocumentFragment>
 
+#include "platform/JobSheetPages.h"
 #include "platform/PrinterDialog.h"
 #include "platform/ReportBox.h"
 
 namespace {
 
-// The header in bold and a blank line, then the lines printed, in the box's font. The box itself
-// is left as it is.
-void printBelowHeader(const ReportBox& box, QPrinter& printer, const QString& header,
-                      bool selectionOnly) {
-    QTextDocument page;
-    page.setDefaultFont(box.document()->defaultFont());
-    QTextCursor cursor(&page);
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    cursor.insertText(header, bold);
-    cursor.insertBlock();
-    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    cursor.insertFragment(selectionOnly ? box.textCursor().selection()
-                                        : QTextDocumentFragment(box.document()));
-    page.print(&printer);
-}
+// Shows the dialog, opening on "Selection" when text is selected. The printer chosen and whether
+// only the selection is to be printed; no printer when the user cancelled or it cannot print.
+struct ChosenPrinter {
+    QPrinter* printer = nullptr;
+    bool selectionOnly = false;
+};
 
-}  // namespace
-
-void printReport(ReportBox& box, PrinterDialog& dialog, const QString& header) {
+ChosenPrinter askForPrinter(const ReportBox& box, PrinterDialog& dialog) {
+    const bool selected = box.selectionLength() != 0;
     int flags = PrinterDialog::ReturnPrinter + PrinterDialog::NoPageRange;
-    if (box.selectionLength() != 0)
+    if (selected)
         flags += PrinterDialog::OpenOnSelection;
     dialog.setFlags(flags);
 
     QPrinter* printer = dialog.showPrinter();
     if (printer == nullptr || !printer->isValid())
-        return;
+        return {};
     // The dialog opens on "Selection" when there is one; a user who switches it to "All" wants
     // all, which the selection must not narrow.
-    const bool switchedToAll =
-        box.selectionLength() != 0 && printer->printRange() != QPrinter::Selection;
-    if (!header.isEmpty()) {
-        printBelowHeader(box, *printer, header, box.selectionLength() != 0 && !switchedToAll);
-    } else if (switchedToAll) {
-        box.print(printer);
-    } else {
-        box.printSelectionOrAll(*printer);
-    }
+    return {printer, selected && printer->printRange() == QPrinter::Selection};
+}
+
+// The lines (blocks) the selection touches. A selection that ends at the very start of a line
+// does not take that line.
+LineRange selectedLines(const ReportBox& box) {
+    const QTextCursor cursor = box.textCursor();
+    const QTextDocument& document = *box.document();
+    const QTextBlock first = document.findBlock(cursor.selectionStart());
+    QTextBlock last = document.findBlock(cursor.selectionEnd());
+    if (last != first && cursor.selectionEnd() == last.position())
+        last = last.previous();
+    return {static_cast<std::size_t>(first.blockNumber()),
+            static_cast<std::size_t>(last.blockNumber())};
+}
+
+}  // namespace
+
+void printReport(ReportBox& box, PrinterDialog& dialog) {
+    const ChosenPrinter chosen = askForPrinter(box, dialog);
+    if (chosen.printer == nullptr)
+        return;
+    if (chosen.selectionOnly)
+        box.printSelectionOrAll(*chosen.printer);
+    else
+        box.print(chosen.printer);
+}
+
+void printJobSheet(ReportBox& box, PrinterDialog& dialog, const SheetForLines& sheetFor) {
+    const ChosenPrinter chosen = askForPrinter(box, dialog);
+    if (chosen.printer == nullptr)
+        return;
+    const std::optional<LineRange> lines =
+        chosen.selectionOnly ? std::optional(selectedLines(box)) : std::nullopt;
+    paintJobSheet(sheetFor(lines), *chosen.printer);
 }
