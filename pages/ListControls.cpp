@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include "pages/ResultsPage.h"
+#include "platform/AboutBox.h"
 #include "platform/MessageBox.h"
 #include "platform/WholeFile.h"
 #include "search/ListFormats.h"
@@ -167,6 +168,7 @@ void ListControls::showContextMenu(const QPoint& position) {
     QAction* save = menu->addAction(QStringLiteral("&Save list as..."));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &ListControls::saveList);
+    menu->addAction(QStringLiteral("&About Wirnak"), &page_, [this] { showAboutBox(&page_); });
     menu->exec(page_.reportBox->viewport()->mapToGlobal(position));
 }
 

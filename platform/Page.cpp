@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QShortcut>
 #include <QThread>
 #include <QWindow>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "platform/App.h"
 #include "platform/CaptionFit.h"
 #include "platform/Controls.h"
+#include "platform/HelpWindow.h"
 #include "platform/PageSlot.h"
 #include "platform/Twips.h"
 
@@ -60,6 +62,8 @@ Page* frontPage() {
 Page::Page(const QString& caption, int innerWidthTwips, int innerHeightTwips) {
     setWindowTitle(caption);
     setFixedSize(twipsToPixels(innerWidthTwips), twipsToPixels(innerHeightTwips));
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &showHelpWindow);
 }
 
 Page::~Page() {

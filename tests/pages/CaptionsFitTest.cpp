@@ -2,11 +2,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <memory>
 
 #include "pages/AvailableWiresPage.h"
@@ -15,6 +17,7 @@
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
+#include "platform/HelpWindow.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;
@@ -231,6 +234,24 @@ private slots:
         pressAlt(Qt::Key_N);
 
         walk(resultsSlot().loaded(), "Equivalent wire combinations");
+        for (const QString& misfit : misfits_) {
+            qWarning("%s", qPrintable(misfit));
+        }
+        QVERIFY2(misfits_.isEmpty(), "captions that do not show whole are listed above");
+    }
+
+    void theHelpAndAboutShowTheirCaptionsWhole() {
+        showHelpWindow();
+        HelpWindow* help = openHelpWindow();
+        walk(help, "Help");
+        QTimer::singleShot(0, [this] {
+            QWidget* about = QApplication::activeModalWidget();
+            walk(about, "About");
+            if (about)
+                about->close();
+        });
+        help->aboutButton->click();
+        delete help;
         for (const QString& misfit : misfits_) {
             qWarning("%s", qPrintable(misfit));
         }
