@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/App.h"
+#include "platform/Settings.h"
 
 namespace {
 
@@ -19,7 +20,9 @@ const char* const kHelp =
     "\n"
     "Options:\n"
     "  -h, --help     Displays this help.\n"
-    "  -v, --version  Displays version information.\n";
+    "  -v, --version  Displays version information.\n"
+    "  --reset        Forgets every setting kept between runs, such as the last shelf,\n"
+    "                 and exits.\n";
 
 void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -37,6 +40,8 @@ std::optional<int> answerCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption reset(QStringLiteral("reset"));
+    parser.addOption(reset);
 
     if (!parser.parse(arguments)) {
         print(stderr, QStringLiteral("wirnak: %1\nTry 'wirnak --help'.\n").arg(parser.errorText()));
@@ -56,6 +61,13 @@ std::optional<int> answerCommandLine(const QStringList& arguments) {
     if (parser.isSet(version)) {
         print(stdout, forms::App::title() + u' ' + forms::App::version() + u'\n');
         return 0;
+    }
+    if (parser.isSet(reset)) {
+        const QString error = settings::forgetAll();
+        if (!error.isEmpty())
+            print(stderr, QStringLiteral("wirnak: the settings in %1 could not be forgotten: %2\n")
+                              .arg(settings::filePath(), error));
+        return error.isEmpty() ? 0 : 1;
     }
     return std::nullopt;
 }

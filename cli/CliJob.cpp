@@ -1,5 +1,6 @@
 #include "cli/CliJob.h"
 
+#include <charconv>
 #include <map>
 #include <memory>
 #include <optional>
@@ -7,10 +8,15 @@
 #include <string_view>
 
 #include "WirnakInfo.h"
+#include "cli/Quoted.h"
+#include "cli/RankedOutput.h"
+#include "cli/ShelfOption.h"
+#include "gauge/CornerRadius.h"
 #include "gauge/JobState.h"
 #include "gauge/Numeric.h"
 #include "search/CombinationSearch.h"
 #include "search/ListFormats.h"
+#include "search/Ranking.h"
 #include "search/Report.h"
 #include "search/ResultList.h"
 
@@ -18,19 +24,28 @@ namespace cli {
 
 const char* const kUsage =
     "usage: wirnak-cli (--round GAUGE=COUNT[,GAUGE=COUNT]... | --rect WIDTH,THICKNESS,COUNT)\n"
-    "                  [--weight KG] --available GAUGE[=KG][,GAUGE[=KG]]...\n"
-    "                  [--order found|wires|closest] [--in-stock-only] [--format text|csv | "
-    "--rtf]\n"
+    "                  [--corner-radius MM] [--weight KG]\n"
+    "                  (--available GAUGE[=KG][,GAUGE[=KG]]... | --shelf FILE)\n"
+    "                  [--order found|wires|sizes|closest [--most-sizes N] [--most-wires N]]\n"
+    "                  [--in-stock-only] [--format text|csv | --rtf]\n"
     "\n"
     "Lists every combination of the available SWG sizes, laid in parallel, whose copper\n"
     "cross-section lies within 0.5 % of the original conductor's.\n"
     "  --round      the original round wires: SWG size and number of wires in parallel\n"
     "  --rect       the original rectangular wire: width and thickness in mm, wires in parallel\n"
+    "  --corner-radius  the radius of the rectangular wire's rounded corners in mm, at most half\n"
+    "               its thickness and width; each corner takes (4 - pi) x r x r off its area\n"
     "  --weight     total weight of the original winding in kg (turns the stock check on)\n"
     "  --available  the sizes at hand, each with the weight in stock in kg; the stock check is\n"
     "               on only when --weight is given and every size has a weight\n"
-    "  --order      the order of the list: as found (default), fewest wires in parallel first,\n"
-    "               or closest to the original first; ties keep the order found\n"
+    "  --shelf      the sizes at hand from a shelf file, in place of --available: one size\n"
+    "               a line, GAUGE or GAUGE=KG; \"#\" starts a comment\n"
+    "  --order      found (default): the list as the search finds it, first 10001; wires, sizes,\n"
+    "               closest: the best 10001 of every combination, fewest wires in parallel,\n"
+    "               fewest different sizes or closest to the original first, each line with\n"
+    "               its wires, sizes and deviation\n"
+    "  --most-sizes with a ranked order: at most N different sizes, 1 to 4 (default 3)\n"
+    "  --most-wires with a ranked order: at most N wires in parallel, 1 to 32767\n"
     "  --in-stock-only  only the combinations the stock covers (no \"*\"); needs the stock check\n"
     "  --format     text (default): the lines as the report shows them; csv: a header and one\n"
     "               row per line (combination,total_mm2,wires,short_stock,deviation_pct,\n"
@@ -38,25 +53,14 @@ const char* const kUsage =
     "  --rtf        print the report as the report box receives it\n"
     "  --version    print the version and exit\n"
     "GAUGE is the size as in its label: 8 ... 13, 13.5, 14, ... 22.5, 23, 24, 25, 26.\n"
-    "Exit status: 0 search finished, 2 bad input, 3 search stopped early.\n";
+    "Exit status: 0 search finished (a ranked list always is), 1 the output could not be\n"
+    "             written, 2 bad input, 3 search stopped early.\n";
 
 namespace {
 
 struct BadInput : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
-
-// A value as a message shows it: quoted, and cut short when it is long, so that a mistyped
-// argument of any length gives a message of a line.
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kMostShown = 60;
-    if (text.size() <= kMostShown)
-        return "'" + std::string(text) + "'";
-    std::size_t cut = kMostShown - 3;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;  // not inside a UTF-8 character
-    return "'" + std::string(text.substr(0, cut)) + "...'";
-}
 
 // The options, each given at most once. One that takes a value takes it as the next argument
 // or after "="; a switch takes none.
@@ -65,10 +69,21 @@ struct OptionRule {
     bool takesValue;
 };
 constexpr OptionRule kOptionRules[] = {
-    {"--round", true},     {"--rect", true},           {"--weight", true},
-    {"--available", true}, {"--rtf", false},           {"--help", false},
-    {"-h", false},         {"--version", false},       {"--order", true},
-    {"--format", true},    {"--in-stock-only", false},
+    {"--round", true},
+    {"--rect", true},
+    {"--weight", true},
+    {"--available", true},
+    {"--rtf", false},
+    {"--help", false},
+    {"-h", false},
+    {"--version", false},
+    {"--order", true},
+    {"--format", true},
+    {"--in-stock-only", false},
+    {"--shelf", true},
+    {"--corner-radius", true},
+    {"--most-sizes", true},
+    {"--most-wires", true},
 };
 
 class GivenOptions {
@@ -194,7 +209,17 @@ double roundTarget(JobState& job, const std::string& list) {
     return circularArea(job);
 }
 
-double rectangularTarget(JobState& job, const std::string& list) {
+// With sharp corners, as the page's empty box, when none is given.
+double cornerRadiusFrom(const std::optional<std::string>& given, double width, double thickness) {
+    const CornerRadius radius = given ? readCornerRadius(*given, width, thickness) : CornerRadius{};
+    if (radius.fault != CornerRadiusFault::None)
+        throw BadInput("--corner-radius: " + quoted(*given) + " " +
+                       std::string(cornerRadiusReason(radius.fault)));
+    return radius.mm;
+}
+
+double rectangularTarget(JobState& job, const std::string& list,
+                         const std::optional<std::string>& cornerRadius) {
     const std::vector<std::string> parts = splitList(list);
     if (parts.size() != 3)
         throw BadInput("--rect needs WIDTH,THICKNESS,COUNT");
@@ -209,9 +234,18 @@ double rectangularTarget(JobState& job, const std::string& list) {
             throw BadInput(kTargetTooLarge);
         sizes[k] = *size;
     }
+    const double radius = cornerRadiusFrom(cornerRadius, sizes[0], sizes[1]);
     job.origSection = OriginalSection::Rectangular;
-    job.origRectangular = {sizes[0], sizes[1], sizes[2]};
-    return rectangularArea(sizes[0], sizes[1], sizes[2]);
+    job.origRectangular = {sizes[0], sizes[1], sizes[2], radius};
+    return rectangularArea(sizes[0], sizes[1], sizes[2], radius);
+}
+
+// A shelf file stands for the --available list it holds.
+std::string availableOnShelf(const std::string& path) {
+    ShelfOption read = readShelfOption(path);
+    if (!read.error.empty())
+        throw BadInput(read.error);
+    return read.available;
 }
 
 // Returns whether every available size was given a stock weight.
@@ -232,21 +266,29 @@ bool setAvailable(JobState& job, const std::string& list) {
 void setUpJob(JobState& job, const GivenOptions& options) {
     const auto round = options.value("--round");
     const auto rect = options.value("--rect");
-    const auto available = options.value("--available");
+    const auto shelf = options.value("--shelf");
     const auto weight = options.value("--weight");
     if (round && rect)
         throw BadInput("give either --round or --rect, not both");
     if (!round && !rect)
         throw BadInput("--round or --rect is missing");
+    if (shelf && options.has("--available"))
+        throw BadInput("give either --available or --shelf, not both");
+    const auto available = shelf ? availableOnShelf(*shelf) : options.value("--available");
     if (!available)
-        throw BadInput("--available is missing");
+        throw BadInput("--available or --shelf is missing");
+    if (round && options.has("--corner-radius"))
+        throw BadInput("--corner-radius goes only with --rect");
 
-    const double target = round ? roundTarget(job, *round) : rectangularTarget(job, *rect);
+    const double target = round ? roundTarget(job, *round)
+                                : rectangularTarget(job, *rect, options.value("--corner-radius"));
     if (!areaWindowFits(target))
         throw BadInput(kTargetTooLarge);
     job.origArea = target;
     if (weight)
         job.origWeight = singleFrom(*weight, "--weight");
+    if (job.origWeight < 0)  // every share would be negative, and no line would be starred
+        throw BadInput("--weight: " + quoted(*weight) + " is negative");
     const bool allWeighed = setAvailable(job, *available);
     // As in the wizard: without a weight for the winding or for a size, the check is off.
     if (!weight || !allWeighed)
@@ -269,6 +311,29 @@ Choice oneOf(const std::optional<std::string>& given, std::string_view option,
     throw BadInput(std::string(option) + ": " + quoted(*given) + " is not one of " + known);
 }
 
+// A limit on a ranked list: a whole number in least..most.
+int limitFrom(const std::string& text, std::string_view option, int least, int most) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < least || value > most)
+        throw BadInput(std::string(option) + ": " + quoted(text) + " is not a whole number from " +
+                       std::to_string(least) + " to " + std::to_string(most));
+    return value;
+}
+
+RankLimits rankLimits(const GivenOptions& options, ResultOrder order) {
+    RankLimits limits;
+    for (const std::string_view option : {"--most-sizes", "--most-wires"}) {
+        if (options.has(option) && !isRanked(order))
+            throw BadInput(std::string(option) + " needs --order wires, sizes or closest");
+    }
+    if (const auto sizes = options.value("--most-sizes"))
+        limits.mostSizes = limitFrom(*sizes, "--most-sizes", 1, 4);
+    if (const auto wires = options.value("--most-wires"))
+        limits.mostWires = limitFrom(*wires, "--most-wires", 1, 32767);
+    return limits;
+}
+
 enum class ListFormat { Text, Csv };
 
 // What the list shows and how it is printed; all defaults print the report as it stands.
@@ -288,10 +353,12 @@ ListRequest listRequest(const GivenOptions& options) {
     request.choice.order = oneOf<ResultOrder>(options.value("--order"), "--order",
                                               {{"found", ResultOrder::AsFound},
                                                {"wires", ResultOrder::FewestWires},
+                                               {"sizes", ResultOrder::FewestSizes},
                                                {"closest", ResultOrder::ClosestToOriginal}});
     request.format = oneOf<ListFormat>(options.value("--format"), "--format",
                                        {{"text", ListFormat::Text}, {"csv", ListFormat::Csv}});
     request.choice.coveredOnly = options.has("--in-stock-only");
+    request.choice.limits = rankLimits(options, request.choice.order);
     request.rtf = options.has("--rtf");
     if (request.rtf && request.format == ListFormat::Csv)
         throw BadInput("--rtf and --format csv do not go together");
@@ -344,9 +411,22 @@ std::string stopReason(const SearchOutcome& outcome) {
     return {};
 }
 
+// A ranked order ranks every combination itself; the search's first 10001 play no part.
+Outcome rankedRun(const JobState& job, const ListRequest& request, const std::atomic<bool>* stop) {
+    const RankedList list = rankCombinations(rankingInput(job), request.choice, ".", {stop, {}});
+    if (list.cancelled)
+        return {kStoppedEarly, {}, "wirnak-cli: the ranking was stopped before its end\n"};
+    if (list.end != SearchEnd::Complete)
+        return {kStoppedEarly, {}, "wirnak-cli: " + stopReason({list.end, list.limitingGauge})};
+    const RankedFormat format = request.rtf                         ? RankedFormat::Rtf
+                                : request.format == ListFormat::Csv ? RankedFormat::Csv
+                                                                    : RankedFormat::Text;
+    return {kFinished, rankedOutput(list, request.choice, format), {}};
+}
+
 }  // namespace
 
-Outcome run(const std::vector<std::string>& args) {
+Outcome run(const std::vector<std::string>& args, const std::atomic<bool>* stop) {
     Outcome outcome;
     auto job = std::make_unique<JobState>();
     try {
@@ -367,6 +447,8 @@ Outcome run(const std::vector<std::string>& args) {
                 "every size in --available");
         }
 
+        if (isRanked(request.choice.order))
+            return rankedRun(*job, request, stop);
         SilentView view;  // the command line prints the report itself
         const SearchOutcome searched = CombinationSearch(*job, view).run();
         outcome.out =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -7,7 +8,8 @@
 // The job is set up exactly as the two data pages of the wizard would set it up.
 namespace cli {
 
-enum ExitStatus { kFinished = 0, kBadInput = 2, kStoppedEarly = 3 };
+// kCannotWrite is the program's own: run() prints nothing.
+enum ExitStatus { kFinished = 0, kCannotWrite = 1, kBadInput = 2, kStoppedEarly = 3 };
 
 struct Outcome {
     int status = kFinished;
@@ -15,7 +17,9 @@ struct Outcome {
     std::string err;  // standard error
 };
 
-Outcome run(const std::vector<std::string>& args);
+// stop, when given and set, ends a ranking before its end, as an interrupt would: for a caller
+// that must bound the time one run takes, such as the fuzzer. run() then answers kStoppedEarly.
+Outcome run(const std::vector<std::string>& args, const std::atomic<bool>* stop = nullptr);
 
 extern const char* const kUsage;
 

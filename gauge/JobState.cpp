@@ -1,6 +1,7 @@
 #include "gauge/JobState.h"
 
 #include <cmath>
+#include <numbers>
 
 const char* const kTargetTooLarge =
     "The width, thickness and number of wires give a cross-section too large to work with. "
@@ -36,8 +37,8 @@ float circularArea(const JobState& job) {
     return sum;
 }
 
-double rectangularArea(double width, double thickness, double count) {
-    return count * (width * thickness);
+double rectangularArea(double width, double thickness, double count, double cornerRadius) {
+    return count * (width * thickness - (4 - std::numbers::pi) * cornerRadius * cornerRadius);
 }
 
 void setAreaWindow(JobState& job) {

@@ -16,7 +16,8 @@ enum class OriginalSection : short { Unset, Round, Rectangular };
 struct RectangularWire {
     double width = 0;
     double thickness = 0;
-    double parallel = 0;  // wires in parallel, used as entered
+    double parallel = 0;      // wires in parallel, used as entered
+    double cornerRadius = 0;  // of the drawn wire's rounded corners; 0 = sharp corners
 };
 
 // Everything one page of the wizard hands on to the next. The pages pass no arguments to each
@@ -61,8 +62,11 @@ JobState& jobState();
 // Target of a round-wire conductor: count × area per size, summed in single precision.
 float circularArea(const JobState& job);
 
-// Target of a rectangular conductor: count × (width × thickness), in double precision.
-double rectangularArea(double width, double thickness, double count);
+// Target of a rectangular conductor, in double precision, left to right:
+// count × (width × thickness − (4 − π) × r × r). Each of the four rounded corners of radius r
+// leaves out the square r × r less its quarter circle. With sharp corners (r = 0) this is
+// count × (width × thickness) to the bit: nothing is taken off.
+double rectangularArea(double width, double thickness, double count, double cornerRadius = 0);
 
 // Next on the available-wires page: a fresh result count and the window target ± 0.5 %.
 void setAreaWindow(JobState& job);

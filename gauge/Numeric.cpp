@@ -128,6 +128,16 @@ std::optional<double> toDouble(std::string_view text, std::string_view userSepar
     return toFloat<double>(text, userSeparator);
 }
 
+std::string formatFixed(double value, int decimals) {
+    char digits[400];
+    const auto written =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+    std::string text(digits, written.ptr);
+    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
 std::string formatGeneral(float value, std::string_view decimalSeparator) {
     if (value == 0)
         return "0";

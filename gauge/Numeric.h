@@ -24,4 +24,8 @@ std::optional<double> toDouble(std::string_view text, std::string_view userSepar
 // exponent form only for very large or very small values ("12.97171", "25.9", "1.5E+07").
 std::string formatGeneral(float value, std::string_view decimalSeparator = ".");
 
+// A fixed number of decimals with ".", rounded once from the double's exact value; a value that
+// rounds to zero has no sign ("-0.00" reads as a deviation that is not there).
+std::string formatFixed(double value, int decimals);
+
 }  // namespace numeric

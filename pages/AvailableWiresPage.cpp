@@ -1,14 +1,20 @@
 #include "pages/AvailableWiresPage.h"
 
+#include <QContextMenuEvent>
+#include <QLocale>
+#include <QSignalBlocker>
 #include <QTextEdit>
+#include <vector>
 
 #include "gauge/JobState.h"
 #include "pages/OriginalWiresPage.h"
 #include "pages/ResultsPage.h"
+#include "pages/ShelfFiles.h"
 #include "pages/Slots.h"
 #include "platform/App.h"
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
+#include "platform/Settings.h"
 
 using namespace forms;
 
@@ -93,15 +99,23 @@ AvailableWiresPage::AvailableWiresPage() : Page(QStringLiteral("Available wires"
     cancelButton->setText(QStringLiteral("&Cancle"));
     // Cancle ends the program even from a weight box that holds no number.
     letEntriesGoUnchecked(cancelButton);
+    lastShelfButton =
+        place<CommandButton>(this, QStringLiteral("lastShelfButton"), 240, 6840, 1095, 375);
+    lastShelfButton->setText(QStringLiteral("&Last shelf"));
+    lastShelfButton->setToolTip(
+        QStringLiteral("Tick the sizes ticked at the last Next, and type their stock"));
+    lastShelfButton->setEnabled(settings::lastShelf().has_value());
+    shelfFiles = new ShelfFiles(*this);
 
     QList<QWidget*> tabOrder;
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) tabOrder << gaugeCheck(i) << stockBox(i);
-    tabOrder << nextButton << cancelButton << backButton;
+    tabOrder << nextButton << cancelButton << backButton << lastShelfButton;
     for (int k = 1; k < tabOrder.size(); ++k) QWidget::setTabOrder(tabOrder[k - 1], tabOrder[k]);
 
     connect(backButton, &QPushButton::clicked, this, &AvailableWiresPage::back);
     connect(nextButton, &QPushButton::clicked, this, &AvailableWiresPage::next);
     connect(cancelButton, &QPushButton::clicked, this, &AvailableWiresPage::cancel);
+    connect(lastShelfButton, &QPushButton::clicked, this, &AvailableWiresPage::takeLastShelf);
     nameForScreenReaders(*this);
 }
 
@@ -186,7 +200,73 @@ void AvailableWiresPage::hideStockBoxes() {
     }
 }
 
+Shelf AvailableWiresPage::shelf() const {
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    Shelf ticked;
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+        if (gaugeCheck(i)->checkState() == Qt::Checked)
+            ticked.push_back({i, shelfStock(stockBox(i)->text().toStdString(), separator)});
+    }
+    return ticked;
+}
+
+void AvailableWiresPage::takeShelf(const Shelf& shelf) {
+    const bool typing = jobState().noWeightCheck != 1;
+    // The focus passes through the boxes as they are ticked: no box is checked on the way, but
+    // each weight is stored as leaving its box stores it.
+    std::vector<QSignalBlocker> checksWait;
+    checksWait.reserve(kGaugeCount);
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) checksWait.emplace_back(stockBox(i));
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) gaugeCheck(i)->setChecked(false);
+    for (const ShelfSize& size : shelf) {
+        gaugeCheck(size.gauge)->setChecked(true);
+        if (typing) {
+            stockBox(size.gauge)->setText(QString::fromStdString(size.stock.value_or("")));
+            if (size.stock)
+                onStockBoxLeft(size.gauge);  // a shelf's weight is a number: nothing is shown
+        }
+    }
+    if (const auto box = unweighedBox())
+        stockBox(*box)->setFocus(Qt::OtherFocusReason);
+}
+
+void AvailableWiresPage::takeLastShelf() {
+    const auto last = settings::lastShelf();
+    lastShelfButton->setEnabled(last.has_value());
+    if (last)
+        takeShelf(*last);
+}
+
+bool AvailableWiresPage::leaveStockBox() {
+    QWidget* box = focusWidget();
+    if (!qobject_cast<TextBox*>(box))
+        return true;
+    setFocus(Qt::OtherFocusReason);
+    return focusWidget() != box;
+}
+
+std::optional<GaugeIndex> AvailableWiresPage::unweighedBox() const {
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+        if (stockBox(i)->isVisibleTo(this) && !toSingle(stockBox(i)->text()))
+            return i;
+    }
+    return std::nullopt;
+}
+
+void AvailableWiresPage::contextMenuEvent(QContextMenuEvent* event) {
+    shelfFiles->showMenu(event->globalPos());
+}
+
 void AvailableWiresPage::next() {
+    // Only a shelf shows a box without a weight that the user has not left: it is checked
+    // now, as leaving it would check it.
+    if (const auto box = unweighedBox()) {
+        stockBox(*box)->setFocus(Qt::OtherFocusReason);
+        onStockBoxLeft(*box);
+        return;
+    }
+    settings::keepLastShelf(shelf());
+    lastShelfButton->setEnabled(settings::lastShelf().has_value());
     setAreaWindow(jobState());
     hide();
     resultsSlot().get().showPage();

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "gauge/GaugeTable.h"
+#include "gauge/ShelfFile.h"
 #include "platform/Controls.h"
 #include "platform/Page.h"
 
 class QTextEdit;
+class ShelfFiles;
 
 // "Available wires": the sizes at hand, each with the weight of that wire in stock while the
 // weight check is on. Next fixes the window of accepted areas and opens the results.
@@ -20,7 +22,22 @@ public:
     forms::ControlArray<forms::Label, kGaugeCount> stockUnit;   // "KG"
     forms::CommandButton* backButton;
     forms::CommandButton* nextButton;
-    forms::CommandButton* cancelButton;  // "&Cancle", as it has always been spelt
+    forms::CommandButton* cancelButton;     // "&Cancle", as it has always been spelt
+    forms::CommandButton* lastShelfButton;  // the shelf of the last Next, in this run or before
+    ShelfFiles* shelfFiles;                 // "Open shelf…" and "Save shelf…"
+
+    // The ticked sizes, each with the weight its box holds where that is a weight.
+    Shelf shelf() const;
+    // Ticks and types the shelf as the user would, in place of what is ticked: the page's own
+    // handlers take each tick and each weight. With the weight check off only the ticks are
+    // taken; a size without a weight shows its box empty, with the focus in the first such box.
+    void takeShelf(const Shelf& shelf);
+    // A command from a menu or a shortcut counts as a press: the weight box being left is
+    // checked first. False when the box refused its text and keeps the focus.
+    bool leaveStockBox();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void placeGaugeRow(GaugeIndex index);
@@ -30,4 +47,6 @@ private:
     void next();
     void cancel();
     void hideStockBoxes();
+    void takeLastShelf();
+    std::optional<GaugeIndex> unweighedBox() const;
 };

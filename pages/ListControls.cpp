@@ -11,12 +11,15 @@
 #include "pages/ResultsPage.h"
 #include "platform/AboutBox.h"
 #include "platform/MessageBox.h"
+#include "platform/Twips.h"
 #include "platform/WholeFile.h"
 #include "search/ListFormats.h"
 
 using namespace forms;
 
 namespace {
+
+constexpr int kJobLabelHeight = 540;  // two lines; more for a long conductor
 
 const QString kTextFilter = QStringLiteral("Text files (*.txt)");
 const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
@@ -97,7 +100,7 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     shownLabel = place<Label>(&page, QStringLiteral("shownLabel"), 5600, 2400, 1765, 255);
     setNote(stoppedEarlyLabel, {});
     setNote(shownLabel, {});
-    jobLabel = place<Label>(&page, QStringLiteral("jobLabel"), 120, 2700, 7185, 540);
+    jobLabel = place<Label>(&page, QStringLiteral("jobLabel"), 120, 2700, 7185, kJobLabelHeight);
 
     saveDialog = std::make_unique<QtSaveFileDialog>(&page);
     setTabOrder(
@@ -121,8 +124,7 @@ void ListControls::takeResults(const JobState& job, SearchEnd end,
     found_ = foundResults(job, decimalSeparator);
     shown_ = found_;
     jobLine_ = jobLine(job, decimalSeparator);
-    // Two lines: what was matched, then what "*" means.
-    jobLabel->setText(jobText().replace(QStringLiteral(" · "), QStringLiteral("\n")));
+    showJobLine();
     jobLabel->setAccessibleName(jobText());
     setNote(stoppedEarlyLabel, stoppedEarlyText(end));
 
@@ -133,6 +135,22 @@ void ListControls::takeResults(const JobState& job, SearchEnd end,
         coveredOnlyCheck->setToolTip(why);
         coveredOnlyCheck->setAccessibleDescription(why);
     }
+}
+
+void ListControls::showJobLine() {
+    // Two lines: what was matched, then what "*" means.
+    QStringList lines = jobText().split(QStringLiteral(" · "));
+    // What was matched too wide for a line: the conductor takes its own lines, so that the
+    // figures stay together.
+    const qsizetype figures = lines.front().lastIndexOf(QStringLiteral(": "));
+    if (figures >= 0 && jobLabel->fontMetrics().horizontalAdvance(lines.front()) >
+                            jobLabel->contentsRect().width()) {
+        lines.front().replace(figures, 2, QStringLiteral(":\n"));
+    }
+    jobLabel->setText(lines.join(u'\n'));
+    // The label takes the lines it needs, and the list moves down.
+    jobLabel->resize(jobLabel->width(), std::max(twipsToPixels(kJobLabelHeight),
+                                                 jobLabel->heightForWidth(jobLabel->width())));
 }
 
 bool ListControls::eventFilter(QObject* watched, QEvent* event) {

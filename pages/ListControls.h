@@ -58,6 +58,7 @@ private:
     ListChoice choice() const;
     const JobState& job() const;
     void showChosenList();
+    void showJobLine();
     void showContextMenu(const QPoint& position);
 
     ResultsPage& page_;

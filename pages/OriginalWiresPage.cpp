@@ -1,5 +1,6 @@
 #include "pages/OriginalWiresPage.h"
 
+#include <QLocale>
 #include <cmath>
 
 #include "pages/AvailableWiresPage.h"
@@ -44,6 +45,23 @@ QString notEnteredMessage(OriginalWiresPage::RectangularField field) {
     return QStringLiteral("you have not entered value of ") + QLatin1String(kFieldWords[field]);
 }
 
+// The reason, as the command line gives it too, and what to do about it.
+QString cornerRadiusMessage(CornerRadiusFault fault) {
+    const std::string_view reason = cornerRadiusReason(fault);
+    const QString said = QStringLiteral("The corner radius ") +
+                         QString::fromUtf8(reason.data(), qsizetype(reason.size()));
+    switch (fault) {
+        case CornerRadiusFault::OverHalfTheThickness:
+            return said +
+                   QStringLiteral(" of the wire. Please check the radius and the thickness.");
+        case CornerRadiusFault::OverHalfTheWidth:
+            return said + QStringLiteral(" of the wire. Please check the radius and the width.");
+        default:
+            return said +
+                   QStringLiteral(". Enter it in mm, or leave the box empty for sharp corners.");
+    }
+}
+
 // What a screen reader says for each box: the captions on the page name a box only by where they
 // stand, and a gauge row's box has no caption of its own.
 void nameForScreenReaders(OriginalWiresPage& page) {
@@ -56,6 +74,8 @@ void nameForScreenReaders(OriginalWiresPage& page) {
     page.rectangularBox(Page::kParallelWires)
         ->setAccessibleName(QStringLiteral("Number of parallel wires"));
     page.parallelWiresLabel->setBuddy(page.rectangularBox(Page::kParallelWires));
+    page.cornerRadiusBox->setAccessibleName(QStringLiteral("Corner radius in mm"));
+    page.cornerRadiusLabel->setBuddy(page.cornerRadiusBox);
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
         const QString gauge = QString::fromStdString(gaugeLabel(i));
         page.gaugeCheck(i)->setAccessibleName(gauge);
@@ -105,6 +125,17 @@ void OriginalWiresPage::placeRectangularEntries() {
     parallelWiresLabel->setText(QStringLiteral("How many parallel wires?"));
     rectangularBox.set(kParallelWires, place<TextBox>(this, kRectangularBoxNames[kParallelWires],
                                                       2160, 1680, 1215, 315));
+    // Beside the number of wires, in line with the thickness above it.
+    cornerRadiusLabel =
+        place<Label>(this, QStringLiteral("cornerRadiusLabel"), 3600, 1680, 2055, 255);
+    cornerRadiusLabel->setText(QStringLiteral("Corner radius in mm"));
+    cornerRadiusBox =
+        place<TextBox>(this, QStringLiteral("cornerRadiusBox"), 5760, 1680, 1215, 315);
+    cornerRadiusBox->setToolTip(
+        QStringLiteral("Drawn rectangular wire has rounded corners, which carry no copper: each "
+                       "takes (4 − π) × r² off the cross-section. Leave empty for sharp corners."));
+    // Choosing round wires takes the box away, whatever it holds.
+    cornerRadiusBox->letGoUncheckedTo(circularOption);
 }
 
 void OriginalWiresPage::placeGaugeRow(GaugeIndex index) {
@@ -154,6 +185,7 @@ void OriginalWiresPage::connectEvents() {
         connect(rectangularBox(field), &TextBox::focusLeft, this,
                 [this, field] { onRectangularBoxLeft(field); });
     }
+    connect(cornerRadiusBox, &TextBox::focusLeft, this, &OriginalWiresPage::onCornerRadiusBoxLeft);
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
         connect(gaugeCheck(i), &QCheckBox::stateChanged, this, [this, i] { onGaugeToggled(i); });
         connect(countBox(i), &TextBox::focusLeft, this, [this, i] { onCountBoxLeft(i); });
@@ -172,6 +204,7 @@ void OriginalWiresPage::setTabOrder() {
     for (const RectangularField field : {kWidth, kThickness, kParallelWires}) {
         follow(rectangularBox(field));
     }
+    follow(cornerRadiusBox);
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
         follow(gaugeCheck(i));
         follow(countBox(i));
@@ -188,7 +221,8 @@ void OriginalWiresPage::showRectangularEntries(bool visible) {
           static_cast<QWidget*>(rectangularBox(kWidth)),
           static_cast<QWidget*>(rectangularBox(kThickness)),
           static_cast<QWidget*>(rectangularBox(kParallelWires)),
-          static_cast<QWidget*>(parallelWiresLabel)}) {
+          static_cast<QWidget*>(parallelWiresLabel), static_cast<QWidget*>(cornerRadiusLabel),
+          static_cast<QWidget*>(cornerRadiusBox)}) {
         control->setVisible(visible);
     }
 }
@@ -271,6 +305,27 @@ void OriginalWiresPage::onRectangularBoxLeft(RectangularField field) {
     disableNextFor(rectangularBox(field));
 }
 
+CornerRadius OriginalWiresPage::cornerRadius() const {
+    return readCornerRadius(
+        cornerRadiusBox->text().toStdString(), toDouble(rectangularBox(kWidth)->text()),
+        toDouble(rectangularBox(kThickness)->text()), QLocale().decimalPoint().toStdString());
+}
+
+// A radius the wire cannot have keeps the focus, as a count does: a press on Next that would
+// have left the box is dropped rather than saying the same again.
+void OriginalWiresPage::refuseCornerRadius(CornerRadiusFault fault) {
+    showMessage(cornerRadiusMessage(fault), kWarningOk);
+    cornerRadiusBox->setFocus();
+}
+
+void OriginalWiresPage::onCornerRadiusBoxLeft() {
+    const CornerRadius radius = cornerRadius();
+    if (radius.fault == CornerRadiusFault::None || cornerRadiusBox->deferRefusal()) {
+        return;  // a radius it may have, or on the way to Cancel or to round wires
+    }
+    refuseCornerRadius(radius.fault);
+}
+
 void OriginalWiresPage::disableNextFor(TextBox* refusedEntry) {
     // A disabled button passes the focus on, which here is to "Cancel": a second Return would
     // end the program. The entry that needs a value takes it instead.
@@ -305,18 +360,25 @@ bool OriginalWiresPage::takeRectangularTarget(JobState& job) {
             return false;
         }
     }
+    // The width or the thickness may have changed since the radius was entered.
+    const CornerRadius radius = cornerRadius();
+    if (radius.fault != CornerRadiusFault::None) {
+        refuseCornerRadius(radius.fault);
+        return false;
+    }
     const auto width = toDouble(rectangularBox(kWidth)->text());
     const auto thickness = toDouble(rectangularBox(kThickness)->text());
     const auto count = toDouble(rectangularBox(kParallelWires)->text());
-    const double area =
-        width && thickness && count ? rectangularArea(*width, *thickness, *count) : HUGE_VAL;
+    const double area = width && thickness && count
+                            ? rectangularArea(*width, *thickness, *count, radius.mm)
+                            : HUGE_VAL;
     if (!areaWindowFits(area)) {
         showMessage(QString::fromUtf8(kTargetTooLarge), kWarningOk);
         return false;
     }
     job.origArea = area;
     job.origSection = OriginalSection::Rectangular;
-    job.origRectangular = {*width, *thickness, *count};
+    job.origRectangular = {*width, *thickness, *count, radius.mm};
     return true;
 }
 
@@ -335,6 +397,13 @@ bool OriginalWiresPage::takeWeight(JobState& job) {
         showMessage(
             QStringLiteral("The total weight is too large to work with. Please enter it in kg."),
             kWarningOk);
+        return false;
+    }
+    // A negative weight would give every size a negative share, and so no line its star.
+    if (*weight < 0) {
+        showMessage(QStringLiteral("The total weight cannot be negative. Please enter it in kg."),
+                    kWarningOk, QStringLiteral("Error!"));
+        weightBox->setFocus();
         return false;
     }
     job.origWeight = *weight;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gauge/CornerRadius.h"
 #include "gauge/GaugeTable.h"
 #include "gauge/JobState.h"
 #include "platform/Controls.h"
@@ -24,6 +25,8 @@ public:
     forms::Label* thicknessLabel;
     forms::Label* parallelWiresLabel;
     forms::ControlArray<forms::TextBox, kRectangularFields> rectangularBox;
+    forms::Label* cornerRadiusLabel;
+    forms::TextBox* cornerRadiusBox;  // optional; empty = sharp corners
 
     forms::ControlArray<forms::CheckBox, kGaugeCount> gaugeCheck;
     forms::ControlArray<forms::TextBox, kGaugeCount> countBox;  // wires of the size in parallel
@@ -49,12 +52,15 @@ private:
     void onGaugeToggled(GaugeIndex index);
     void onCountBoxLeft(GaugeIndex index);
     void onRectangularBoxLeft(RectangularField field);
+    void onCornerRadiusBoxLeft();
     void next();
     void cancel();
 
     void showRectangularEntries(bool visible);
     void disableNextFor(forms::TextBox* refusedEntry);
     bool anyGaugeTicked() const;
+    CornerRadius cornerRadius() const;
+    void refuseCornerRadius(CornerRadiusFault fault);
     bool takeRectangularTarget(JobState& job);
     bool takeWeight(JobState& job);
 };

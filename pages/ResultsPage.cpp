@@ -21,6 +21,7 @@ namespace {
 constexpr int kBandHeight = 3255;
 // The window opens as tall as the data pages, so that the report shows a good many lines.
 constexpr int kOpeningHeight = 7605;
+constexpr int kBelowJobLine = 15;
 
 // What a screen reader says for the controls that show no caption of their own.
 void nameForScreenReaders(ResultsPage& page) {
@@ -74,6 +75,7 @@ void ResultsPage::loadEvent() {
     paintNow();
     const SearchOutcome outcome = searchAndReport(jobState(), *this);
     listControls->takeResults(jobState(), outcome.end, decimalSeparator());
+    layoutReportBox();  // below the job line as it now stands
     tellWhySearchStopped(outcome);
 }
 
@@ -115,7 +117,12 @@ void ResultsPage::resizeEvent(QResizeEvent* event) {
 void ResultsPage::layoutReportBox() {
     // In pixels of the window as it is: twips rounded to pixels and back would let the box run
     // past the window's edge.
-    const int band = twipsToPixels(kBandHeight);
+    int band = twipsToPixels(kBandHeight);
+    if (listControls) {
+        // The band reaches past the job line, which a long conductor makes taller.
+        const QRect jobLine = listControls->jobLabel->geometry();
+        band = std::max(band, jobLine.y() + jobLine.height() + twipsToPixels(kBelowJobLine));
+    }
     if (height() < band) {
         return;  // minimized or squeezed: keep the layout as it was
     }

@@ -28,7 +28,7 @@ public:
     forms::Label* foundLabel;  // "Wire combinations found", once the report is written
     ReportBox* reportBox;
     std::unique_ptr<PrinterDialog> printerDialog;
-    ListControls* listControls;  // job line, filter, order and saving of the list
+    ListControls* listControls = nullptr;  // job line, filter, order and saving of the list
 
     // What the search and the report do to this page.
     float progressValue() const override { return progressBar->value(); }

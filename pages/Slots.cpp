@@ -1,5 +1,7 @@
 #include "pages/Slots.h"
 
+#include "platform/Settings.h"
+
 forms::PageSlot<SplashWindow>& splashSlot() {
     static forms::PageSlot<SplashWindow> slot;
     return slot;
@@ -16,6 +18,8 @@ forms::PageSlot<AvailableWiresPage>& availableWiresSlot() {
 }
 
 forms::PageSlot<ResultsPage>& resultsSlot() {
-    static forms::PageSlot<ResultsPage> slot;
+    // The results window opens as the last run left it.
+    static forms::PageSlot<ResultsPage> slot(
+        forms::GeometryStore{settings::resultsGeometry, settings::keepResultsGeometry});
     return slot;
 }

@@ -19,6 +19,8 @@ EndHandler& endHandler() {
 
 void setUpApplication(QApplication& application) {
     QApplication::setApplicationName(App::title());
+    // Without it Qt keeps settings under "Unknown Organization".
+    QApplication::setOrganizationName(App::organisation());
     QApplication::setApplicationVersion(App::version());
     // The pages are laid out in fixed twips for an 8 pt dialog font; a larger font would clip
     // the captions.

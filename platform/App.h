@@ -12,6 +12,8 @@ namespace forms {
 
 struct App {
     static QString title() { return QStringLiteral("Wirnak"); }
+    // With the title, names the folder of the settings: Wirnak/Wirnak.conf.
+    static QString organisation() { return QStringLiteral("Wirnak"); }
     static int major() { return wirnak::kVersionMajor; }
     static int minor() { return wirnak::kVersionMinor; }
     static int revision() { return wirnak::kVersionPatch; }

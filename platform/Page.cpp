@@ -97,9 +97,13 @@ void Page::showPage() {
 }
 
 void Page::takePlaceOfPreviousPage() {
-    if (sizable_ && slot_ && !slot_->keptGeometry_.isEmpty()) {
-        restoreGeometry(slot_->keptGeometry_);
-        return;
+    if (sizable_ && slot_) {
+        if (slot_->keptGeometry_.isEmpty() && slot_->store_.read) {
+            slot_->keptGeometry_ = slot_->store_.read();
+        }
+        if (!slot_->keptGeometry_.isEmpty() && restoreGeometry(slot_->keptGeometry_)) {
+            return;
+        }
     }
     const std::optional<Place>& place = wizardPlace();
     if (!place || shownLast() == this) {
@@ -146,6 +150,9 @@ void Page::unload() {
     unloaded_ = true;
     if (sizable_ && slot_) {
         slot_->keptGeometry_ = saveGeometry();
+        if (slot_->store_.write) {
+            slot_->store_.write(slot_->keptGeometry_);
+        }
     }
     if (slot_) {
         slot_->release(this);

@@ -42,7 +42,7 @@ protected:
 
     // Lets the user resize the window (pages are fixed in size otherwise); it opens with the
     // given inner size. The size and place the user gives it are kept for the rest of the run,
-    // also when the page is unloaded and made anew.
+    // also when the page is unloaded and made anew, and beyond it where its slot has a store.
     void setSizable(int openingWidthTwips, int openingHeightTwips);
 
     // The page shown after this one opens with its centre on this page's centre instead of at

@@ -17,6 +17,10 @@ PageSlotBase::PageSlotBase() {
     allSlots().push_back(this);
 }
 
+PageSlotBase::PageSlotBase(GeometryStore store) : PageSlotBase() {
+    store_ = std::move(store);
+}
+
 PageSlotBase::~PageSlotBase() {
     std::erase(allSlots(), this);
 }

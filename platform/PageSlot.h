@@ -2,10 +2,17 @@
 
 #include <QByteArray>
 #include <QPointer>
+#include <functional>
 
 #include "platform/Page.h"
 
 namespace forms {
+
+// Where a sizable page's size and place are kept from one run to the next.
+struct GeometryStore {
+    std::function<QByteArray()> read;  // empty when none is kept
+    std::function<void(const QByteArray&)> write;
+};
 
 // The one program-wide place of a page. It is empty until the page is first used; using it
 // then creates and loads the page. Unloading the page empties the slot again, so the next use
@@ -13,6 +20,8 @@ namespace forms {
 class PageSlotBase {
 public:
     PageSlotBase();
+    // A sizable page opens in its first run with the size and place the last run left it with.
+    explicit PageSlotBase(GeometryStore store);
     virtual ~PageSlotBase();
     PageSlotBase(const PageSlotBase&) = delete;
     PageSlotBase& operator=(const PageSlotBase&) = delete;
@@ -35,11 +44,14 @@ private:
     QPointer<Page> page_;
     // The size and place a sizable page was last left with: its next making opens with them.
     QByteArray keptGeometry_;
+    GeometryStore store_;
 };
 
 template <class PageType>
 class PageSlot : public PageSlotBase {
 public:
+    using PageSlotBase::PageSlotBase;
+
     // The page, created and loaded on first use.
     PageType& get() {
         if (!isLoaded()) {

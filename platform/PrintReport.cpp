@@ -5,8 +5,10 @@
 #include <QTextCursor>
 
 #include "platform/JobSheetPages.h"
+#include "platform/MessageBox.h"
 #include "platform/PrinterDialog.h"
 #include "platform/ReportBox.h"
+#include "platform/SafePdfOutput.h"
 
 namespace {
 
@@ -45,16 +47,30 @@ LineRange selectedLines(const ReportBox& box) {
             static_cast<std::size_t>(last.blockNumber())};
 }
 
+// Paints into the printer chosen, a file whole or not at all; what went wrong is told.
+void printWhole(QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+    SafePdfOutput output(printer);
+    if (!output.notReady().isEmpty()) {
+        forms::showMessage(output.notReady(), forms::kWarningOk);
+        return;
+    }
+    paint(printer);
+    if (const QString failure = output.finish(); !failure.isEmpty())
+        forms::showMessage(failure, forms::kWarningOk);
+}
+
 }  // namespace
 
 void printReport(ReportBox& box, PrinterDialog& dialog) {
     const ChosenPrinter chosen = askForPrinter(box, dialog);
     if (chosen.printer == nullptr)
         return;
-    if (chosen.selectionOnly)
-        box.printSelectionOrAll(*chosen.printer);
-    else
-        box.print(chosen.printer);
+    printWhole(*chosen.printer, [&](QPrinter& printer) {
+        if (chosen.selectionOnly)
+            box.printSelectionOrAll(printer);
+        else
+            box.print(&printer);
+    });
 }
 
 void printJobSheet(ReportBox& box, PrinterDialog& dialog, const SheetForLines& sheetFor) {
@@ -63,5 +79,6 @@ void printJobSheet(ReportBox& box, PrinterDialog& dialog, const SheetForLines& s
         return;
     const std::optional<LineRange> lines =
         chosen.selectionOnly ? std::optional(selectedLines(box)) : std::nullopt;
-    paintJobSheet(sheetFor(lines), *chosen.printer);
+    const JobSheet sheet = sheetFor(lines);
+    printWhole(*chosen.printer, [&sheet](QPrinter& printer) { paintJobSheet(sheet, printer); });
 }

@@ -10,7 +10,9 @@ class ReportBox;
 
 // "print" on the results page: asks for a printer, with "Selection" preset when text is selected
 // and "All" otherwise, and prints what the user chose. A user who switches the dialog to "All"
-// gets all, whatever is selected. A cancelled dialog or a failure ends the action silently.
+// gets all, whatever is selected. A cancelled dialog ends the action silently; a file that could
+// not be printed whole, or a job the printer failed, is told in a message, and an existing file
+// is left as it was.
 
 // Prints the box's text as it stands, or the text selected in it.
 void printReport(ReportBox& box, PrinterDialog& dialog);

@@ -1,17 +1,54 @@
 #include "platform/WholeFile.h"
 
+#include <unistd.h>
+
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+// Qt's reason where it has one; where it has none (a short write, which it does not count as
+// an error), the system's own, read at once after the call that failed.
+QString reasonFor(const QFileDevice& file, int error) {
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return systemReason(error != 0 ? error : EIO);
+}
+
+}  // namespace
+
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString writeAll(QFileDevice& file, const QByteArray& content) {
+    // Unbuffered, a write reaches the system at once, so a full disk answers the write itself
+    // rather than a later flush whose failure commit() does not see.
+    for (qsizetype done = 0; done < content.size();) {
+        errno = 0;
+        const qint64 written = file.write(content.constData() + done, content.size() - done);
+        if (written <= 0)
+            return reasonFor(file, errno);
+        done += written;  // a short write: the next one says why it stopped
+    }
+    errno = 0;
+    if (!file.flush())
+        return reasonFor(file, errno);
+    // Qt syncs on commit but ignores the answer; a disk that runs out on writeback says so here.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL)
+        return systemReason(errno);
+    return {};
+}
 
 QString writeWholeFile(const QString& path, const QByteArray& content) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (file.write(content) != content.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
+    const QString failure = writeAll(file, content);
+    if (!failure.isEmpty())
+        file.cancelWriting();  // commit() then leaves the file as it was
     if (!file.commit())
-        return file.errorString();
+        return failure.isEmpty() ? file.errorString() : failure;
     return {};
 }

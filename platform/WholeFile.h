@@ -3,7 +3,17 @@
 #include <QByteArray>
 #include <QString>
 
+class QFileDevice;
+
 // Writes the whole content to the file, replacing it, or leaves the file as it was: the content
-// goes to a temporary file beside it that takes the file's place only once it is complete.
-// Returns why the file could not be written, "" when it was.
+// goes to a temporary file beside it that takes the file's place only once it is complete and
+// on the disk. Returns why the file could not be written, in the system's words ("No space left
+// on device"), "" when it was.
 QString writeWholeFile(const QString& path, const QByteArray& content);
+
+// Writes all of the content to a file opened unbuffered and pushes it to the disk; returns why
+// it could not, "" when it could.
+QString writeAll(QFileDevice& file, const QByteArray& content);
+
+// The system's words for an error number, as strerror gives them.
+QString systemReason(int error);

@@ -39,8 +39,12 @@ std::string conductorWords(const JobState& job, std::string_view separator) {
             return roundWires(job);
         case OriginalSection::Rectangular: {
             const RectangularWire& wire = job.origRectangular;
+            const std::string corners =
+                wire.cornerRadius == 0
+                    ? ""
+                    : "corners r " + measureText(wire.cornerRadius, separator) + " mm, ";
             return "rectangular " + measureText(wire.width, separator) + std::string(kTimes) +
-                   measureText(wire.thickness, separator) + " mm, " +
+                   measureText(wire.thickness, separator) + " mm, " + corners +
                    measureText(wire.parallel, separator) + " in parallel";
         }
     }

@@ -34,13 +34,7 @@ std::string joined(const std::vector<std::string>& parts, std::string_view separ
 
 // Four decimals, "." whatever the user's locale, and no "-0.0000" for a result on target.
 std::string percentFigure(double percent) {
-    char digits[64];
-    const auto written =
-        std::to_chars(digits, digits + sizeof digits, percent, std::chars_format::fixed, 4);
-    std::string text(digits, written.ptr);
-    if (text == "-0.0000")
-        text.erase(0, 1);
-    return text;
+    return numeric::formatFixed(percent, 4);
 }
 
 }  // namespace

@@ -34,9 +34,14 @@ RankingInput rankingInput(const JobState& job);
 
 // How a ranking running beside the page is watched and stopped.
 struct RankingControl {
-    const std::atomic<bool>* cancel =
-        nullptr;  // polled now and then; set => stops, cancelled = true
-    std::function<void(double done)> progress;  // 0..1, called now and then on the ranking's thread
+    // Polled now and then; set => stops, cancelled = true.
+    const std::atomic<bool>* cancel = nullptr;
+    // 0..1, called now and then on the ranking's thread.
+    std::function<void(double done)> progress;
+    // Branches of the space (combinations before their last size) that the orders by fewest wires
+    // and fewest sizes walk to count the whole space. Beyond them, once the list is full and more
+    // than it was seen, they skip the branches that cannot enter it and stop counting.
+    long long countAllWithin = 2'000'000;
 };
 
 struct RankedList {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "gauge/Numeric.h"
+#include "search/JobDescription.h"
 #include "search/Report.h"
 
 namespace {
@@ -121,7 +122,9 @@ bool stockCheckOn(const JobState& job) {
 }
 
 std::string jobLine(const JobState& job, std::string_view separator) {
-    std::string line = "Original " + targetFigure(job.origArea, separator) + " mm², accepted " +
+    const std::string conductor = conductorWords(job, separator);
+    std::string line = "Original " + (conductor.empty() ? "" : conductor + ": ") +
+                       targetFigure(job.origArea, separator) + " mm², accepted " +
                        numeric::formatGeneral(job.areaLow, separator) + " to " +
                        numeric::formatGeneral(job.areaHigh, separator) + " mm² · ";
     if (!stockCheckOn(job))

@@ -72,9 +72,9 @@ std::vector<FoundResult> shownResults(std::vector<FoundResult> found, const List
 // Whether the search marked short stock; when it did not, no result carries "*".
 bool stockCheckOn(const JobState& job);
 
-// What was matched and what "*" means, in the report's number format: "Original 12.94619 mm²,
-// accepted 12.88146 to 13.01092 mm² · * = stock too light for its share of 2 kg", or "… · stock
-// check off". UTF-8.
+// What was matched and what "*" means, in the report's number format: "Original 1 × 8 SWG:
+// 12.94619 mm², accepted 12.88146 to 13.01092 mm² · * = stock too light for its share of 2 kg",
+// or "… · stock check off". The conductor in words is left out before it was entered. UTF-8.
 std::string jobLine(const JobState& job, std::string_view decimalSeparator = ".");
 
 // The original's area as the job line gives it: "12.94619".

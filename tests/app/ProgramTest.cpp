@@ -1,6 +1,9 @@
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -16,9 +19,12 @@ struct Run {
 };
 
 // Runs a program as a shell would on a machine without a display.
-Run runWithoutDisplay(const QString& program, const QStringList& arguments) {
+Run runWithoutDisplay(const QString& program, const QStringList& arguments,
+                      const QString& configHome = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!configHome.isEmpty())
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     process.setProcessEnvironment(environment);
@@ -62,6 +68,19 @@ private slots:
         QVERIFY2(help.out.contains(QStringLiteral("--version")), qPrintable(help.out));
         QVERIFY2(help.out.contains(QStringLiteral("wirnak-cli")), qPrintable(help.out));
         QVERIFY2(!help.out.contains(QStringLiteral("--help-all")), qPrintable(help.out));
+    }
+
+    // The settings are kept where the desktop keeps them, and --reset forgets them.
+    void resetForgetsTheSettingsInTheirUsualPlace() {
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Wirnak")));
+        QFile kept(home.filePath(QStringLiteral("Wirnak/Wirnak.conf")));
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("[shelf]\nlast=12\n") > 0);
+        kept.close();
+        const Run reset = runWithoutDisplay(kWizard, {QStringLiteral("--reset")}, home.path());
+        QCOMPARE(reset.err + QString::number(reset.status), QStringLiteral("0"));
+        QVERIFY(!kept.exists());
+        QVERIFY(runWithoutDisplay(kWizard, {QStringLiteral("--help")}).out.contains("--reset"));
     }
 
     void wizardRefusesAnyOtherArgument_data() {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
 
 #include "cli/CliJob.h"
 
@@ -55,6 +59,29 @@ TEST(Cli, RectangularAndRoundTargetsMatchTheWizardsArithmetic) {
               run({"--round", "8=2", "--available", "9,10"}).out);
 }
 
+// 2 × (5 × 2.5 − (4 − π) × 0.5²) = 24.5708 mm²: 3 × 12 SWG + 2 × 13 SWG (25.02563) is out.
+TEST(Cli, ACornerRadiusIsTakenOffTheTargetOrRefusedForTheSameReasonsAsOnThePage) {
+    EXPECT_TRUE(run({"--rect", "5,2.5,2", "--corner-radius", "0.5", "--available", "12,13,13.5,14"})
+                    .out.ends_with("1,      24.48236\n3 Wire combinations found\n"));
+    // Half the thickness: fully rounded edges.
+    EXPECT_EQ(run({"--rect", "3,1,1", "--corner-radius", "0.5", "--available", "9"}).status, 0);
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--rect", "5,2.5,2", "--corner-radius", "r"}, "--corner-radius: 'r' is not a number"},
+        {{"--rect", "5,2.5,2", "--corner-radius", "-0.1"}, "--corner-radius: '-0.1' is negative"},
+        {{"--rect", "5,2.5,2", "--corner-radius", "1.26"},
+         "--corner-radius: '1.26' is more than half the thickness"},
+        {{"--rect", "5,10,1", "--corner-radius", "2.51"},
+         "--corner-radius: '2.51' is more than half the width"},
+        {{"--round", "8=1", "--corner-radius", "0"}, "--corner-radius goes only with --rect"},
+    };
+    for (auto [args, reason] : refused) {
+        args.insert(args.end(), {"--available", "9"});
+        const auto outcome = run(args);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_TRUE(outcome.err.starts_with("wirnak-cli: " + reason)) << outcome.err;
+    }
+}
+
 TEST(Cli, NoMatchSaysSorry) {
     EXPECT_EQ(run({"--round", "26=1", "--available", "8"}).out,
               "Sorry no match found\n0 Wire combinations found\n");
@@ -69,23 +96,15 @@ TEST(Cli, AJobThatFillsTheTableStopsAfter10001Lines) {
     EXPECT_TRUE(outcome.out.ends_with("\n10001 Wire combinations found\n"));
     EXPECT_NE(outcome.err.find("10001"), std::string::npos);
 
-    // Ordered, the same 10001 lines are sorted: what was not found cannot be ordered. One 8 SWG
-    // wire, the fewest of all, is found after the first 10001 and so is not among them.
+    // Ranked, the best of all 80947 come first: one 8 SWG wire, found after the first 10001.
     auto ordered = run({"--round", "8=1", "--order", "wires", "--available",
                         "8,9,10,11,12,13,13.5,14,14.5,15,15.5,16,16.5,17,17.5,18,18.5,19,"
                         "19.5,20,20.5,21,21.5,22,22.5,23,24,25,26"});
-    EXPECT_EQ(ordered.status, 3);
-    EXPECT_TRUE(ordered.out.starts_with("23 SWG X 3, 24 SWG X 49,      12.90242\n"));
-    EXPECT_TRUE(ordered.err.ends_with("the order covers only the first 10001 found\n"));
-    auto sortedLines = [](const std::string& text) {
-        std::vector<std::string> lines;
-        for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos;
-             at = end + 1)
-            lines.push_back(text.substr(at, end - at));
-        std::sort(lines.begin(), lines.end());
-        return lines;
-    };
-    EXPECT_EQ(sortedLines(ordered.out), sortedLines(outcome.out));
+    EXPECT_EQ(ordered.status, 0);
+    EXPECT_EQ(ordered.err, "");
+    EXPECT_TRUE(ordered.out.starts_with("8 SWG X 1,      12.94619  1 wire  1 size  +0.00 %\n"));
+    EXPECT_EQ(std::count(ordered.out.begin(), ordered.out.end(), '\n'), 10001 + 1);
+    EXPECT_TRUE(ordered.out.ends_with("\nbest 10001 of 80947 combinations of at most 3 sizes\n"));
 }
 
 TEST(Cli, ACountBeyond32767StopsTheSearchAndNamesTheSize) {
@@ -161,6 +180,79 @@ TEST(Cli, ALongBadValueIsShownCutShortAndNeverInsideACharacter) {
     }
 }
 
+std::string repeated(const std::string& text, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i) all += text;
+    return all;
+}
+
+// Whatever is typed, the message is one line of plain text: what a terminal would obey, bytes
+// that are not UTF-8 and the backslash are escaped, and the cut falls between escapes.
+TEST(Cli, ABadValueIsShownEscapedOnOneLine) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\x1b[2J\x1b[31mRED", R"('\e[2J\e[31mRED')"},
+        {"bad\nline", R"('bad\nline')"},
+        {"a\tb\rc\x01\x7f", R"('a\tb\rc\x01\x7f')"},
+        {"\xc2\x9b"
+         "31m \xc2\x80",
+         R"('\xc2\x9b31m \xc2\x80')"},                                           // C1 controls
+        {"\xc2\xa0\u00e9\u20ac\U0001F600", "'\xc2\xa0\u00e9\u20ac\U0001F600'"},  // printable
+        {"\xff\xfe", R"('\xff\xfe')"},
+        {"\xc3", R"('\xc3')"},                          // a lead without its follower
+        {"\xc0\xaf", R"('\xc0\xaf')"},                  // "/" in an overlong form
+        {"\xed\xa0\x80", R"('\xed\xa0\x80')"},          // a surrogate
+        {"\xf4\x90\x80\x80", R"('\xf4\x90\x80\x80')"},  // beyond U+10FFFF
+        {"back\\slash", R"('back\\slash')"},
+        {std::string(100, '\x1b'), "'" + repeated("\\e", 28) + "...'"},
+        {std::string(100, '\x01'), "'" + repeated("\\x01", 14) + "...'"},
+    };
+    for (const auto& [bad, shown] : cases) {
+        const auto outcome = run({"--round", "8=1", "--weight", bad, "--available", "9"});
+        SCOPED_TRACE(shown);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')),
+                  "wirnak-cli: --weight: " + shown + " is not a number");
+    }
+    // A shelf file's path is shown escaped too, its end kept when it is long.
+    const auto missing =
+        run({"--round", "8=1", "--shelf", "/no/such/\x1b[2J" + std::string(200, 'x')});
+    EXPECT_EQ(
+        missing.err.substr(0, missing.err.find('\n')),
+        "wirnak-cli: ..." + std::string(117, 'x') + ": cannot be read: No such file or directory");
+    const auto shortPath = run({"--round", "8=1", "--shelf", "/no/such/\x1b[2J"});
+    EXPECT_EQ(shortPath.err.substr(0, shortPath.err.find('\n')),
+              "wirnak-cli: /no/such/\\e[2J: cannot be read: No such file or directory");
+}
+
+TEST(Cli, ANegativeOrHugeWeightIsRefused) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"-5", "--weight: '-5' is negative"},
+        {"-0.001", "--weight: '-0.001' is negative"},
+        // Beyond a float: as a double narrowed it would be infinite and star every line.
+        {"1" + std::string(40, '0'), "--weight: '1" + std::string(40, '0') + "' is too large"},
+    };
+    for (const auto& [weight, message] : cases) {
+        const auto outcome = run({"--round", "8=1", "--weight", weight, "--available", "9=1"});
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err, "wirnak-cli: " + message + "\nTry 'wirnak-cli --help'.\n");
+    }
+    // -0 weighs nothing, as 0 does; a negative stock is the shop's own business.
+    EXPECT_EQ(run({"--round", "8=1", "--weight", "-0", "--available", "12=-3,13.5=0,14=1"}).out,
+              run({"--round", "8=1", "--weight", "0", "--available", "12=-3,13.5=0,14=1"}).out);
+    EXPECT_EQ(run({"--round", "8=1", "--weight", "-0", "--available", "12=-3"}).status, 0);
+}
+
+// 26 SWG may reach 32767 wires exactly: the last of this window's lines needs 32766, and the
+// search goes on to the end.
+TEST(Cli, A32767thWireIsStillWithinTheLimit) {
+    const auto outcome = run({"--rect", "5418.38049,1,1", "--available", "26"});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_TRUE(outcome.out.starts_with("26 SWG X 32441,"));
+    EXPECT_TRUE(
+        outcome.out.ends_with("\n26 SWG X 32766,      5445.389\n"
+                              "326 Wire combinations found\n"));
+}
+
 // One 8 SWG wire of a 2 kg winding from 14, 17 and 17.5 SWG with 5, 0.5 and 5 kg in stock: found,
 // fewest-wires and closest orders all differ, and one line is short of 17 SWG.
 std::vector<std::string> threeOrders(std::vector<std::string> options) {
@@ -171,17 +263,28 @@ std::vector<std::string> threeOrders(std::vector<std::string> options) {
 }
 
 TEST(Cli, OrderFilterAndCsvActOnTheReportsOwnLines) {
-    const std::string nine = "17 SWG X 3*, 17.5 SWG X 6,      12.97529\n";
-    const std::string five = "14 SWG X 3, 17 SWG X 2,      12.90506\n";
-    const std::string four = "14 SWG X 4,      12.97171\n";
+    const std::string nine = "17 SWG X 3*, 17.5 SWG X 6,      12.97529";
+    const std::string five = "14 SWG X 3, 17 SWG X 2,      12.90506";
+    const std::string four = "14 SWG X 4,      12.97171";
     const std::string count = "3 Wire combinations found\n";
-    EXPECT_EQ(run(threeOrders({})).out, nine + five + four + count);
-    EXPECT_EQ(run(threeOrders({"--order", "found"})).out, nine + five + four + count);
-    EXPECT_EQ(run(threeOrders({"--order", "wires"})).out, four + five + nine + count);
+    EXPECT_EQ(run(threeOrders({})).out, nine + "\n" + five + "\n" + four + "\n" + count);
+    EXPECT_EQ(run(threeOrders({"--order", "found"})).out, run(threeOrders({})).out);
+    // Ranked, each line with the figures it is ranked by.
+    const std::string nineRanked = nine + "  9 wires  2 sizes  +0.22 %\n";
+    const std::string fiveRanked = five + "  5 wires  2 sizes  -0.32 %\n";
+    const std::string fourRanked = four + "  4 wires  1 size  +0.20 %\n";
+    const std::string ranked = "best 3 of 3 combinations of at most 3 sizes\n";
+    EXPECT_EQ(run(threeOrders({"--order", "wires"})).out,
+              fourRanked + fiveRanked + nineRanked + ranked);
     // 12.97171 is 0.0255 mm² from 12.94619, 12.97529 0.0291 and 12.90506 0.0411.
-    EXPECT_EQ(run(threeOrders({"--order=closest"})).out, four + nine + five + count);
+    EXPECT_EQ(run(threeOrders({"--order=closest"})).out,
+              fourRanked + nineRanked + fiveRanked + ranked);
     EXPECT_EQ(run(threeOrders({"--in-stock-only", "--order", "wires"})).out,
-              four + five + "3 Wire combinations found (2 shown)\n");
+              fourRanked + fiveRanked +
+                  "best 2 of 2 combinations of at most 3 sizes covered by the stock\n");
+    EXPECT_EQ(run(threeOrders({"--order", "wires", "--most-wires", "5", "--rtf"})).out,
+              "{" + four + "\\par " + five + "\\par }\n" +
+                  "best 2 of 2 combinations of at most 3 sizes and 5 wires\n");
     EXPECT_EQ(run(threeOrders({"--in-stock-only", "--rtf"})).out,
               "{14 SWG X 3, 17 SWG X 2,      12.90506\\par 14 SWG X 4,      12.97171\\par }\n"
               "3 Wire combinations found (2 shown)\n");
@@ -214,7 +317,15 @@ TEST(Cli, ListOptionsAreRefusedWhereTheyCannotBeMet) {
         {{"--round", "8=1", "--available", "14=5", "--in-stock-only"}, "needs the stock check"},
         {{"--round", "8=1", "--weight", "2", "--available", "14=5,17", "--in-stock-only"},
          "needs the stock check"},
-        {threeOrders({"--order", "fastest"}), "'fastest' is not one of found, wires, closest"},
+        {threeOrders({"--order", "fastest"}),
+         "'fastest' is not one of found, wires, sizes, closest"},
+        {threeOrders({"--most-sizes", "2"}), "--most-sizes needs --order wires, sizes or closest"},
+        {threeOrders({"--order", "found", "--most-wires", "9"}), "--most-wires needs --order"},
+        {threeOrders({"--order", "wires", "--most-sizes", "5"}),
+         "--most-sizes: '5' is not a whole number from 1 to 4"},
+        {threeOrders({"--order", "wires", "--most-sizes", "2.5"}), "'2.5'"},
+        {threeOrders({"--order", "sizes", "--most-wires", "32768"}), "from 1 to 32767"},
+        {threeOrders({"--order", "sizes", "--most-wires", "+3"}), "'+3'"},
         {threeOrders({"--format", "xml"}), "'xml' is not one of text, csv"},
         {threeOrders({"--format", "csv", "--rtf"}), "do not go together"},
         {threeOrders({"--in-stock-only=yes"}), "takes no value"},
@@ -227,6 +338,72 @@ TEST(Cli, ListOptionsAreRefusedWhereTheyCannotBeMet) {
         EXPECT_EQ(outcome.out, "");
         EXPECT_NE(outcome.err.find(reason), std::string::npos) << outcome.err;
     }
+}
+
+// --shelf FILE gives what --available gives for the list the file holds, stock check and all.
+TEST(Cli, AShelfFileStandsForTheAvailableList) {
+    const std::string path = std::filesystem::temp_directory_path() /
+                             ("wirnak-cli-shelf-" + std::to_string(::getpid()) + ".txt");
+    const auto withShelf = [&path](const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+        return std::vector<std::string>{"--round", "8=1", "--weight", "2", "--shelf", path};
+    };
+    for (const auto& [list, text] :
+         {std::pair{"12=0.5,13.5=2,14=1", "# the shop\r\n 12 = 0.5\n\n13.5=2 # top\n14=1"},
+          std::pair{"12,13.5=2,14=1", "12\n13.5=2\n14=1\n"}}) {
+        const auto expected = run({"--round", "8=1", "--weight", "2", "--available", list});
+        const auto outcome = run(withShelf(text));
+        EXPECT_EQ(outcome.out, expected.out);
+        EXPECT_EQ(outcome.err, expected.err);
+        EXPECT_EQ(outcome.status, expected.status);
+    }
+    const auto bad = run(withShelf("12=0.5\n13.5=2\n7=1\n"));
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_TRUE(bad.err.starts_with("wirnak-cli: " + path + ":3: unknown SWG size '7'\n"))
+        << bad.err;
+    auto both = withShelf("12\n");
+    both.insert(both.end(), {"--available", "12"});
+    EXPECT_NE(run(both).err.find("not both"), std::string::npos);
+    EXPECT_NE(run(withShelf("")).err.find("names no SWG size"), std::string::npos);
+    std::filesystem::remove(path);
+}
+
+TEST(Cli, RankedOrdersAnswerFromTheWholeShelf) {
+    // The rectangular job whose fewest-wires answer the first 10001 found never held.
+    const auto rect = run(
+        {"--rect", "5,2.5,2", "--available", "12,13.5,14,21,22,23,24,25,26", "--order", "wires"});
+    EXPECT_EQ(rect.status, 0);
+    EXPECT_TRUE(rect.out.starts_with(
+        "12 SWG X 2, 13.5 SWG X 2, 14 SWG X 2,      24.94274  6 wires  3 sizes  -0.23 %\n"));
+    EXPECT_TRUE(rect.out.ends_with("\nbest 10001 of 88994 combinations of at most 3 sizes\n"));
+    std::set<std::string> lines;
+    for (std::size_t at = 0, end; (end = rect.out.find('\n', at)) != std::string::npos;
+         at = end + 1)
+        EXPECT_TRUE(lines.insert(rect.out.substr(at, end - at)).second) << "twice: " << at;
+    // One 8 SWG wire from 9 to 26 SWG: three wires, not the 52 of the first 10001 found.
+    EXPECT_TRUE(
+        run({"--round", "8=1", "--order", "wires", "--available",
+             "9,10,11,12,13,13.5,14,14.5,15,15.5,16,16.5,17,17.5,18,18.5,19,19.5,20,20.5,"
+             "21,21.5,22,22.5,23,24,25,26"})
+            .out.starts_with("9 SWG X 1, 16 SWG X 1, 22.5 SWG X 1,      12.93949  3 wires"));
+
+    // 32767 wires of 26 SWG reach the top exactly: the list is whole, as found and ranked.
+    for (const char* order : {"wires", "sizes", "closest"}) {
+        const auto edge = run({"--rect", "5418.38049,1,1", "--available", "26", "--order", order});
+        EXPECT_EQ(edge.status, 0);
+        EXPECT_TRUE(edge.out.ends_with("best 326 of 326 combinations of at most 3 sizes\n"));
+    }
+    // A little more, and 26 SWG would need more wires: the message of the search, no list; a
+    // wire limit keeps every count within it.
+    const auto beyond = run({"--rect", "5420,1,1", "--available", "26", "--order", "closest"});
+    EXPECT_EQ(beyond.status, 3);
+    EXPECT_EQ(beyond.out, "");
+    EXPECT_EQ(beyond.err, run({"--rect", "5420,1,1", "--available", "26"}).err);
+    const auto limited = run(
+        {"--rect", "5420,1,1", "--available", "26", "--order", "closest", "--most-wires", "32767"});
+    EXPECT_EQ(limited.status, 0);
+    EXPECT_TRUE(limited.out.ends_with(" combinations of at most 3 sizes and 32767 wires\n"));
 }
 
 TEST(Cli, HelpPrintsTheUsage) {

@@ -42,6 +42,29 @@ TEST(Target, RectangularProductIsDoubleWidthTimesThicknessFirst) {
     EXPECT_EQ(rectangularArea(1.1, 1.9, 3), 6.27);
 }
 
+// Each rounded corner leaves out (4 − π) r². Expected: the doubles nearest the exact value for
+// the decimals as typed (π the double π), worked out in fractions; but 1.35 × 3.5 × 3 r 0.55,
+// rounded step by step as written, ends two steps above it, where r × r first, a fused
+// multiply-add or count × (width × thickness) less count × the corners end elsewhere.
+TEST(Target, RoundedCornersTakeFourMinusPiTimesRSquaredOffEachWire) {
+    const struct {
+        double width, thickness, count, radius, expected;
+    } targets[] = {
+        {5, 2.5, 2, 0.5, 0x1.8921fb54442d2p+4},      // 24.5707963267949 = 25 − 2 × 0.2146…
+        {3, 1, 1, 0.5, 0x1.6487ed5110b46p+1},        // 2.7853981633974483, edges fully round
+        {2, 2, 1, 1, 0x1.921fb54442d18p+1},          // π: a 2 mm square rounded into a circle
+        {6.3, 1.6, 4, 0.8, 0x1.30fad5529a0d1p+5},    // 38.12247719318987
+        {1, 1.7, 3, 0.45, 0x1.25066e6b744bdp+2},     // 4.5785175370558
+        {1.35, 3.5, 3, 0.55, 0x1.acabfe67a58f5p+3},  // 13.39599533313274, not …f3p+3
+        {5, 2.5, 2, 0, 25},                          // sharp corners: the plain product
+        {1.1, 1.9, 3, 0, 6.27},
+    };
+    for (const auto& t : targets) {
+        EXPECT_EQ(rectangularArea(t.width, t.thickness, t.count, t.radius), t.expected)
+            << t.width << " x " << t.thickness << " x " << t.count << " r " << t.radius;
+    }
+}
+
 TEST(AreaWindow, IsTargetPlusMinusHalfAPercentNarrowedToFloat) {
     auto job = freshJob();
     job->resultCount = 17;

@@ -1,5 +1,7 @@
 #include <QTest>
+#include <bit>
 #include <memory>
+#include <random>
 
 #include "gauge/GaugeTable.h"
 #include "pages/AvailableWiresPage.h"
@@ -65,6 +67,10 @@ private:
             "Wirnak", kWarningOk);
         click(next());
     }
+    void expectRadiusRefused(const QString& why) {
+        expectBox("The corner radius " + why, "Wirnak", kWarningOk);
+    }
+    TextBox* radius() const { return find<TextBox>("cornerRadiusBox"); }
     void expectNotEntered(const char* fieldWord) {
         expectBox(QStringLiteral("you have not entered value of ") + fieldWord, "Wirnak",
                   kWarningOk);
@@ -132,13 +138,13 @@ private slots:
     void tabOrderRunsFromTheOptionsThroughTheRowsToTheButtons() {
         QStringList order;
         QWidget* start = find<OptionButton>("circularOption");
-        for (QWidget* w = start; order.size() < 67; w = w->nextInFocusChain()) {
+        for (QWidget* w = start; order.size() < 68; w = w->nextInFocusChain()) {
             if (w->focusPolicy() != Qt::NoFocus) {
                 order << w->objectName();
             }
         }
-        QStringList expected{"circularOption", "rectangularOption", "widthBox", "thicknessBox",
-                             "parallelWiresBox"};
+        QStringList expected{"circularOption", "rectangularOption", "widthBox",
+                             "thicknessBox",   "parallelWiresBox",  "cornerRadiusBox"};
         for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
             expected << element("gaugeCheck", i) << element("countBox", i);
         }
@@ -301,6 +307,25 @@ private slots:
         QCOMPARE(jobState().origWeight, 2.0f);
     }
 
+    // A negative weight gives every size a negative share: no line would be starred, and the
+    // list would read as covered by the stock. "-0" is no weight at all, and passes as 0 does.
+    void nextRefusesANegativeWeight() {
+        tick(k8Swg, "1");
+        clickAndType(weight(), "-5");
+        expectBox("The total weight cannot be negative. Please enter it in kg.", "Error!",
+                  kWarningOk);
+        click(next());
+        QVERIFY(page_->isVisible());
+        QCOMPARE(focused(), weight());
+        QCOMPARE(jobState().origWeight, 0.0f);
+        QCOMPARE(jobState().noWeightCheck, short(0));
+
+        weight()->setText("-0");
+        click(next());
+        QVERIFY(movedOn());
+        QCOMPARE(jobState().origWeight, 0.0f);
+    }
+
     void aRefusedCountKeepsNextFromRunning() {
         click(check(k8Swg));
         expectCountMessage(k8Swg);
@@ -421,6 +446,67 @@ private slots:
         QVERIFY(page_->isVisible());
         QCOMPARE(jobState().origWeight, 0.0f);
         QCOMPARE(jobState().noWeightCheck, short(0));
+    }
+
+    // Refused on leaving, holding the box so that the press that left it is dropped, and again
+    // by Next after the width changed; never in the way of round wires or Cancel.
+    void aCornerRadiusTheWireCannotHaveIsRefused() {
+        chooseRectangular();
+        for (const char* entry : {"5", "2.5", "2"}) {
+            typeHere(entry);
+            pressTab();
+        }
+        QCOMPARE(focused(), radius());
+        pressTab();  // empty: sharp corners
+        radius()->setText("-0.1");
+        click(radius());
+        expectRadiusRefused(
+            "is negative. Enter it in mm, or leave the box empty for sharp "
+            "corners.");
+        click(weight());
+        QCOMPARE(focused(), radius());
+
+        radius()->setText("1");
+        clickAndType(weight(), "1");
+        rectangular(OriginalWiresPage::kWidth)->setText("1.5");
+        const QString width =
+            "is more than half the width of the wire. Please check the radius and the width.";
+        expectRadiusRefused(width);
+        click(next());
+        QVERIFY(page_->isVisible());
+        expectRadiusRefused(width);
+        pressAlt(Qt::Key_N);  // one message, not a second from Next
+        QCOMPARE(focused(), radius());
+
+        radius()->setText("r");
+        chooseCircular();
+        QVERIFY(!radius()->isVisible());
+        chooseRectangular();
+        click(radius());
+        click(find<CommandButton>("cancelButton"));
+        QCOMPARE(run_->end.count(), 1);
+    }
+
+    // The box left empty gives the plain product to the bit, as before there was a box.
+    void anEmptyCornerRadiusLeavesThePlainProduct() {
+        std::mt19937 draw(19);
+        std::uniform_int_distribution<int> thousandths(1, 20000);
+        chooseRectangular();
+        typeHere("1");
+        clickAndType(weight(), "1");
+        for (int job = 0; job < 6; ++job) {
+            const QString width = QString::number(thousandths(draw) / 1000.0);
+            const QString thickness = QString::number(thousandths(draw) / 1000.0);
+            const QString wires = QString::number(thousandths(draw) / 1000);
+            rectangular(OriginalWiresPage::kWidth)->setText(width);
+            rectangular(OriginalWiresPage::kThickness)->setText(thickness);
+            rectangular(OriginalWiresPage::kParallelWires)->setText(wires);
+            click(next());
+            QVERIFY(movedOn());
+            const double product = wires.toDouble() * (width.toDouble() * thickness.toDouble());
+            QCOMPARE(std::bit_cast<quint64>(jobState().origArea), std::bit_cast<quint64>(product));
+            availableWiresSlot().get().backButton->click();
+        }
     }
 
     // Return closes the message; a second Return must not land on Cancel and end the program.

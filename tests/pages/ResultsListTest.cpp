@@ -33,8 +33,8 @@ const QString kNine = QStringLiteral("17 SWG X 3*, 17.5 SWG X 6,      12.97529")
 const QString kFive = QStringLiteral("14 SWG X 3, 17 SWG X 2,      12.90506");
 const QString kFour = QStringLiteral("14 SWG X 4,      12.97171");
 const QString kJob = QStringLiteral(
-    "Original 12.94619 mm², accepted 12.88146 to 13.01092 mm² · * = stock too light for its "
-    "share of 2 kg");
+    "Original 1 × 8 SWG: 12.94619 mm², accepted 12.88146 to 13.01092 mm² · * = stock too light "
+    "for its share of 2 kg");
 
 // The lines the stock covers, as a saved text lists them.
 const QString kCoveredColumns = QStringLiteral(
@@ -165,6 +165,19 @@ private slots:
         QHelpEvent hover(QEvent::ToolTip, onCheck, page.mapToGlobal(onCheck));
         QApplication::sendEvent(&page, &hover);
         QVERIFY(QToolTip::text().contains("stock check is off"));
+    }
+
+    // A conductor too long for the line takes lines of its own; the list stands below them.
+    void aLongConductorMovesTheListDown() {
+        prepareJob();
+        for (GaugeIndex gauge = 1; gauge < 12; ++gauge) {
+            jobState().origGaugeArea[gauge] = static_cast<float>(gaugeArea(gauge));
+        }
+        ResultsPage& page = loadResults();
+        const Label& job = *page.listControls->jobLabel;
+        QVERIFY(job.text().contains(" SWG:\n12.94619 mm², accepted 12.88146 to 13.01092 mm²\n*"));
+        QCOMPARE(job.height(), job.heightForWidth(job.width()));
+        QVERIFY(page.reportBox->y() > job.geometry().bottom());
     }
 
     void printingGivesTheJobSheetOfTheLinesShown() {

@@ -13,10 +13,12 @@
 
 #include "gauge/GaugeTable.h"
 #include "platform/JobSheetPages.h"
+#include "platform/MessageBox.h"
 #include "platform/PdfPrinterDialog.h"
 #include "platform/PrintReport.h"
 #include "platform/PrinterDialog.h"
 #include "platform/ReportBox.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/PdfText.h"
 
 namespace {
@@ -52,6 +54,11 @@ void whenDialogShows(std::function<void(QPrintDialog&)> check) {
         const auto close = qScopeGuard([dialog] { dialog->reject(); });
         check(*dialog);
     });
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 QRadioButton* radio(QPrintDialog& dialog, const char* name) {
@@ -103,6 +110,8 @@ class PrintingTest : public QObject {
 
 private slots:
     void init() {
+        boxes_.reset();  // gives the handler back before the next script takes it
+        boxes_ = std::make_unique<forms::ScriptedMessageBoxes>();
         box_ = std::make_unique<ReportBox>();
         box_->setText(kLines.join('\n'));
         pdf_ = dir_.filePath(QString("report-%1.pdf").arg(QTest::currentTestFunction()));
@@ -146,11 +155,34 @@ private slots:
         QVERIFY(!QFile::exists(pdf_));
     }
 
-    void unwritableFileEndsSilently() {
-        PdfPrinterDialog dialog(dir_.filePath("missing-folder/report.pdf"));
+    void anUnwritableFileIsToldAndNothingIsPrinted() {
+        const QString path = dir_.filePath("missing-folder/report.pdf");
+        PdfPrinterDialog dialog(path);
+        expectCannotPrintTo(path, "No such file or directory");
         printReport(*box_, dialog);
         QCOMPARE(dialog.timesShown(), 1);
-        QVERIFY(!QFile::exists(dir_.filePath("missing-folder/report.pdf")));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    // A disk that takes no more: the old printout stays as it was, no part of the new one is
+    // left, and the message says why. Then with room, the new one replaces it whole.
+    void aPdfTheDiskRefusesLeavesTheOldOneAndSaysWhy() {
+        QFile old(pdf_);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old printout") == 12);
+        old.close();
+        expectCannotPrintTo(pdf_, "File too large");
+        {
+            const FileSizeLimit full(2000);
+            printReport(*box_, *dialog_);
+        }
+        QCOMPARE(contentOf(pdf_), QByteArray("old printout"));
+        const QString name = QFileInfo(pdf_).fileName();
+        QCOMPARE(QDir(dir_.path()).entryList({name + "*"}, QDir::Files | QDir::Hidden),
+                 QStringList{name});
+
+        printReport(*box_, *dialog_);
+        QCOMPARE(pdfLines(pdf_), simplified(kLines));
+        QCOMPARE(dialog_->showPrinter()->outputFileName(), pdf_);
     }
 
     void aLongSheetRunsOverNumberedPagesWithItsHeadingsOnEach() {
@@ -228,7 +260,19 @@ private slots:
         QCOMPARE(dialog.showPrinter(), nullptr);
     }
 
+    void cleanup() {
+        QVERIFY2(boxes_->failures().isEmpty(), qPrintable(boxes_->failures().join('\n')));
+        QCOMPARE(boxes_->pending(), 0);
+    }
+
 private:
+    void expectCannotPrintTo(const QString& path, const QString& reason) {
+        boxes_->expect("The report could not be printed to\n" + QDir::toNativeSeparators(path) +
+                           "\n\n" + reason,
+                       "Wirnak", forms::kWarningOk, forms::MessageAnswer::Ok);
+    }
+
+    std::unique_ptr<forms::ScriptedMessageBoxes> boxes_;
     QTemporaryDir dir_;
     QString pdf_;
     std::unique_ptr<ReportBox> box_;

@@ -11,6 +11,7 @@
 #include "platform/SaveFileDialog.h"
 #include "platform/ScriptedSaveFileDialog.h"
 #include "platform/WholeFile.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace {
 
@@ -81,6 +82,28 @@ private slots:
         QVERIFY(!writeWholeFile(dir.filePath("no/such/list.txt"), "lost\n").isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  (QStringList{"folder.txt", "list.txt"}));
+    }
+
+    // A disk that takes no more, over an existing file and for a new one: a short list that Qt
+    // would hold back until the commit, and a long one written at once.
+    void aFileTheDiskRefusesLeavesTheOldOneAndSaysWhy() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("list.txt");
+        QCOMPARE(writeWholeFile(path, "old list\n"), QString());
+        for (const qsizetype size : {100, 1000000}) {
+            QString old, fresh;
+            {
+                const FileSizeLimit full(50);
+                old = writeWholeFile(path, QByteArray(size, 'x'));
+                fresh = writeWholeFile(dir.filePath("new.txt"), QByteArray(size, 'x'));
+            }
+            QCOMPARE(old, QStringLiteral("File too large"));
+            QCOMPARE(fresh, QStringLiteral("File too large"));
+            QCOMPARE(contentOf(path), QByteArray("old list\n"));
+            QCOMPARE(
+                QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                QStringList{"list.txt"});
+        }
     }
 };
 

@@ -17,13 +17,15 @@
 // by the search's own match test; then all of them sorted and the first kResultSlots kept.
 class RankingReference {
 public:
+    // The figures the order compares, in its sequence; last the counts negated, so that more of
+    // the thicker size sorts first.
+    using Key = std::tuple<double, double, double, std::array<int, kGaugeCount>>;
     struct Entry {
         std::string line;  // as the search records it, stars included
         float total = 0;
         int wires = 0;
         int sizes = 0;
-        double distance = 0;
-        std::array<int, kGaugeCount> counts{};
+        Key key;
     };
     struct List {
         std::vector<Entry> best;
@@ -42,7 +44,7 @@ public:
         if (list_.end != SearchEnd::Complete)
             return list_;
         std::sort(all_.begin(), all_.end(),
-                  [this](const Entry& a, const Entry& b) { return key(a) < key(b); });
+                  [](const Entry& a, const Entry& b) { return a.key < b.key; });
         list_.counted = static_cast<long long>(all_.size());
         if (all_.size() > kResultSlots)
             all_.resize(kResultSlots);
@@ -51,22 +53,6 @@ public:
     }
 
 private:
-    // Thicker first: more of the thicker size sorts first, so the counts are compared negated.
-    std::tuple<double, double, double, std::array<int, kGaugeCount>> key(const Entry& e) const {
-        std::array<int, kGaugeCount> negated{};
-        for (int g = 0; g < kGaugeCount; ++g) negated[g] = -e.counts[g];
-        const double wires = e.wires;
-        const double sizes = e.sizes;
-        switch (choice_.order) {
-            case ResultOrder::FewestWires:
-                return {wires, e.distance, 0, negated};
-            case ResultOrder::FewestSizes:
-                return {sizes, wires, e.distance, negated};
-            default:
-                return {e.distance, wires, 0, negated};
-        }
-    }
-
     float sumThrough(int level) const {
         float sum = 0;
         for (int k = 0; k <= level; ++k) sum = job_->comboArea[k] + sum;
@@ -112,16 +98,17 @@ private:
         job_->resultCount = 0;
         job_->resultText[0].clear();
         search_.matchTest(total, kLastGauge);
-        Entry entry;
-        entry.line = job_->resultText[0];
-        if (choice_.coveredOnly && entry.line.find('*') != std::string::npos)
+        const std::string& line = job_->resultText[0];
+        if (choice_.coveredOnly && line.find('*') != std::string::npos)
             return;
-        entry.total = total;
-        entry.wires = wires;
-        entry.sizes = sizes;
-        entry.distance = std::fabs(static_cast<double>(total) - job_->origArea);
-        for (int g = 0; g < kGaugeCount; ++g) entry.counts[g] = job_->comboCount[g];
-        all_.push_back(std::move(entry));
+        std::array<int, kGaugeCount> negated{};
+        for (int g = 0; g < kGaugeCount; ++g) negated[g] = -job_->comboCount[g];
+        const double distance = std::fabs(static_cast<double>(total) - job_->origArea);
+        const Key key = choice_.order == ResultOrder::FewestWires ? Key{wires, distance, 0, negated}
+                        : choice_.order == ResultOrder::FewestSizes
+                            ? Key{sizes, wires, distance, negated}
+                            : Key{distance, wires, 0, negated};
+        all_.push_back({line, total, wires, sizes, key});
     }
 
     std::unique_ptr<JobState> job_;

@@ -102,15 +102,28 @@ TEST(ResultList, ClosestMeasuresInDoubleAgainstTarget10Point0000001) {
               (std::vector<std::string>{"10 SWG X 2", "10 SWG X 1"}));
 }
 
-TEST(JobLine, StatesTheTargetTheWindowAndWhatTheStarMeans) {
+TEST(JobLine, NamesTheConductorItsTargetTheWindowAndWhatTheStarMeans) {
     const auto job = workedExample();
     EXPECT_EQ(jobLine(*job),
               "Original 12.94619 mm², accepted 12.88146 to 13.01092 mm² · * = stock too light "
               "for its share of 2 kg");
+    job->origSection = OriginalSection::Round;
+    EXPECT_EQ(jobLine(*job),
+              "Original 1 × 8 SWG: 12.94619 mm², accepted 12.88146 to 13.01092 mm² · * = stock "
+              "too light for its share of 2 kg");
     job->noWeightCheck = 1;
     job->origWeight = 2.5f;
     EXPECT_EQ(jobLine(*job, ","),
-              "Original 12,94619 mm², accepted 12,88146 to 13,01092 mm² · stock check off");
+              "Original 1 × 8 SWG: 12,94619 mm², accepted 12,88146 to 13,01092 mm² · stock check "
+              "off");
+
+    job->origSection = OriginalSection::Rectangular;
+    job->origRectangular = {5, 2.5, 2, 0.5};
+    job->origArea = rectangularArea(5, 2.5, 2, 0.5);
+    setAreaWindow(*job);
+    EXPECT_EQ(jobLine(*job),
+              "Original rectangular 5 × 2.5 mm, corners r 0.5 mm, 2 in parallel: 24.5708 mm², "
+              "accepted 24.44794 to 24.69365 mm² · stock check off");
 }
 
 // 1.025 × 9.843 mm: the double 10.08907499… rounds to 10.08907, its nearest float to 10.08908.
@@ -165,4 +178,7 @@ TEST(JobDescription, TheConductorInWordsNamesTickedSizesOrTheRectangularWireAsEn
     EXPECT_EQ(conductorWords(*job), "rectangular 5 × 2.5 mm, 2 in parallel");
     job->origRectangular = {0.1, 3, 1.5};
     EXPECT_EQ(conductorWords(*job, ","), "rectangular 0,1 × 3 mm, 1,5 in parallel");
+    job->origRectangular = {0.1, 3, 1.5, 0.05};
+    EXPECT_EQ(conductorWords(*job, ","),
+              "rectangular 0,1 × 3 mm, corners r 0,05 mm, 1,5 in parallel");
 }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -13,11 +15,21 @@
 #include "platform/Page.h"
 #include "platform/PageSlot.h"
 
-// One run of the program as a test sees it: a zeroed job, message boxes answered from a script,
-// the end of the program recorded, and every page gone afterwards.
+// Whether a run finds the settings the run before it kept, or none, as on a first run.
+enum class KeptSettings { None, FromLastRun };
+
+// One run of the program as a test sees it: a zeroed job, settings of its own (never the user's),
+// message boxes answered from a script, the end of the program recorded, and every page gone
+// afterwards.
 class PageTestRun {
 public:
-    PageTestRun() { jobState() = JobState{}; }
+    explicit PageTestRun(KeptSettings kept = KeptSettings::None) {
+        jobState() = JobState{};
+        static std::unique_ptr<QTemporaryDir> settingsFolder;
+        if (!settingsFolder || kept == KeptSettings::None)
+            settingsFolder = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder->path());
+    }
     ~PageTestRun() {
         forms::discardAllPages();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// A value as a message shows it: quoted, as one line of plain text whatever was typed, and cut
+// short when it is long. Control characters (C0, DEL and C1, which terminals obey), bytes that
+// are not UTF-8 and the backslash itself are escaped: \t \n \r \e by name, the rest as \xHH
+// per byte, "\\" for the backslash. The cut leaves about 60 characters and never falls inside
+// an escape or a character.
+std::string quoted(std::string_view text);
+
+// A file's path as a message shows it: escaped as quoted() escapes, without quotes, and when it
+// is long its end kept, where the file's own name is, behind "...".
+std::string shownPath(std::string_view path);
+
+}  // namespace cli

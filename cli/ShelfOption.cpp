@@ -1,0 +1,46 @@
+#include "cli/ShelfOption.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "cli/Quoted.h"
+#include "gauge/ShelfFile.h"
+
+namespace cli {
+
+namespace {
+
+std::string cannotRead(const std::string& path, int error) {
+    return shownPath(path) + ": cannot be read: " + std::strerror(error);
+}
+
+}  // namespace
+
+ShelfOption readShelfOption(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return {{}, cannotRead(path, errno)};
+    // At most one byte past the limit: enough to know that the file is too long.
+    std::string text(kLargestShelfFile + 1, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), file));
+    const int error = !std::ferror(file) ? 0 : errno != 0 ? errno : EIO;
+    std::fclose(file);
+    if (error != 0)
+        return {{}, cannotRead(path, error)};
+    if (text.size() > kLargestShelfFile)
+        return {{}, shownPath(path) + ": too long for a shelf file"};
+
+    const ShelfReading reading = readShelf(text);
+    if (!reading.ok())
+        return {{}, shelfFault(shownPath(path), reading)};
+    std::string available;
+    for (const ShelfSize& size : reading.shelf) {
+        available += (available.empty() ? "" : ",") + gaugeNumber(size.gauge);
+        if (size.stock)
+            available += "=" + *size.stock;
+    }
+    return {available, {}};
+}
+
+}  // namespace cli

@@ -1,0 +1,109 @@
+#include "pages/ShelfFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPointer>
+
+#include "pages/AvailableWiresPage.h"
+#include "platform/MessageBox.h"
+#include "platform/WholeFile.h"
+
+using namespace forms;
+
+namespace {
+
+const QString kShelfFilter = QStringLiteral("Text files (*.txt)");
+const QString kAnyFilter = QStringLiteral("All files (*)");
+
+// The file's text, or why there is none. A file longer than any shelf is not read.
+QString readText(const QString& path, QByteArray& text) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    text = file.read(static_cast<qint64>(kLargestShelfFile) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    if (static_cast<std::size_t>(text.size()) > kLargestShelfFile)
+        return QStringLiteral("It is too long for a shelf file.");
+    return {};
+}
+
+}  // namespace
+
+ShelfFiles::ShelfFiles(AvailableWiresPage& page)
+    : QObject(&page),
+      openDialog(std::make_unique<QtOpenFileDialog>(&page)),
+      saveDialog(std::make_unique<QtSaveFileDialog>(&page)),
+      page_(page),
+      lastPath_(QDir::home().filePath(QStringLiteral("shelf.txt"))) {
+    openAction = new QAction(QStringLiteral("Open shelf…"), &page);
+    openAction->setShortcut(QKeySequence::Open);
+    saveAction = new QAction(QStringLiteral("Save shelf…"), &page);
+    saveAction->setShortcut(QKeySequence::Save);
+    page.addActions({openAction, saveAction});
+    connect(openAction, &QAction::triggered, this, &ShelfFiles::open);
+    connect(saveAction, &QAction::triggered, this, &ShelfFiles::save);
+}
+
+void ShelfFiles::showMenu(const QPoint& globalPosition) {
+    // Something ticked is something to save.
+    saveAction->setEnabled(page_.nextButton->isEnabled());
+    QMenu menu(&page_);
+    menu.addActions({openAction, saveAction});
+    menu.exec(globalPosition);
+    saveAction->setEnabled(true);  // the key checks for itself
+}
+
+void ShelfFiles::open() {
+    const QPointer<QWidget> focus = page_.focusWidget();
+    if (!page_.leaveStockBox())
+        return;
+    const auto path = openDialog->chooseFile(QStringLiteral("Open a shelf"), lastPath_,
+                                             {kShelfFilter, kAnyFilter});
+    QByteArray text;
+    QString fault = path ? readText(*path, text) : QString();
+    ShelfReading reading;
+    if (path && fault.isEmpty()) {
+        reading = readShelf(text.toStdString());
+        if (!reading.ok()) {
+            const QString name = QFileInfo(*path).fileName();
+            fault = QString::fromStdString(shelfFault(name.toStdString(), reading));
+        }
+    }
+    if (!fault.isEmpty()) {
+        showMessage(QStringLiteral("The shelf could not be opened from\n%1\n\n%2")
+                        .arg(QDir::toNativeSeparators(*path), fault),
+                    kWarningOk);
+    }
+    if (!path || !fault.isEmpty()) {
+        if (focus)
+            focus->setFocus(Qt::OtherFocusReason);  // back where the user was
+        return;
+    }
+    lastPath_ = *path;
+    page_.takeShelf(reading.shelf);
+}
+
+void ShelfFiles::save() {
+    const QPointer<QWidget> focus = page_.focusWidget();
+    if (!page_.nextButton->isEnabled() || !page_.leaveStockBox())
+        return;
+    const Shelf shelf = page_.shelf();
+    const auto choice = saveDialog->chooseFile(QStringLiteral("Save the shelf"), lastPath_,
+                                               {kShelfFilter}, kShelfFilter);
+    const QString error =
+        choice ? writeWholeFile(choice->path, QByteArray::fromStdString(shelfText(shelf)))
+               : QString();
+    if (!error.isEmpty()) {
+        showMessage(QStringLiteral("The shelf could not be saved as\n%1\n\n%2")
+                        .arg(QDir::toNativeSeparators(choice->path), error),
+                    kWarningOk);
+    } else if (choice) {
+        lastPath_ = choice->path;
+    }
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);  // back where the user was
+}

@@ -1,0 +1,233 @@
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <memory>
+
+#include "cli/CliJob.h"
+#include "pages/AvailableWiresPage.h"
+#include "pages/OriginalWiresPage.h"
+#include "pages/ResultsPage.h"
+#include "pages/ShelfFiles.h"
+#include "pages/Slots.h"
+#include "pages/SplashWindow.h"
+#include "pages/Wizard.h"
+#include "platform/ScriptedSaveFileDialog.h"
+#include "platform/Settings.h"
+#include "tests/support/PageTestRun.h"
+
+using namespace forms;
+
+namespace {
+
+constexpr GaugeIndex k12Swg = 4, k13HalfSwg = 6, k14Swg = 7, k20Swg = 19;
+
+const QString kWorkedReport = QStringLiteral(
+    "{14 SWG X 4*,      12.97171\\par 12 SWG X 1*, 13.5 SWG X 2,      12.97468\\par }");
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+}
+
+struct ScriptedOpenFileDialog : OpenFileDialog {
+    QString answer;
+    std::optional<QString> chooseFile(const QString&, const QString&, const QStringList&) override {
+        return answer;
+    }
+};
+
+}  // namespace
+
+// What the wizard keeps for the shop from one run to the next, and the shelf files.
+class KeptSettingsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PageTestRun> run_;
+
+    static AvailableWiresPage& available() { return *availableWiresSlot().loaded(); }
+    static ResultsPage& results() { return *resultsSlot().loaded(); }
+
+    // The splash, then one 8 SWG wire of a 2 kg winding: Available wires, as it opens.
+    void toAvailableWires() {
+        startWizard();
+        QVERIFY(QTest::qWaitForWindowActive(splashSlot().loaded()));
+        pressAlt(Qt::Key_C);
+        QVERIFY(QTest::qWaitForWindowActive(originalWiresSlot().loaded()));
+        QTest::keyClick(focused(), Qt::Key_Space);
+        typeHere("1");
+        clickAndType(originalWiresSlot().loaded()->weightBox, "2");
+        pressAlt(Qt::Key_N);
+        QVERIFY(QTest::qWaitForWindowActive(&available()));
+    }
+
+    // Nothing ticked (Next disabled, no area set) and no box shown: the page of a first run.
+    static bool opensAsEver() {
+        const auto boxes = available().findChildren<TextBox*>();
+        return !available().nextButton->isEnabled() &&
+               jobState().availArea == JobState{}.availArea &&
+               std::none_of(boxes.begin(), boxes.end(), [](auto* box) { return box->isVisible(); });
+    }
+
+    void offer(GaugeIndex gauge, const QString& kilograms) {
+        click(available().gaugeCheck(gauge));
+        typeHere(kilograms);
+    }
+    void offerTheWorkedShelf() {
+        offer(k12Swg, "0.5");
+        offer(k13HalfSwg, "2");
+        offer(k14Swg, "1");
+    }
+    void searchWithNext() {
+        pressAlt(Qt::Key_N);
+        QVERIFY(QTest::qWaitForWindowExposed(&results()));
+    }
+
+    void expectWeightMessage(GaugeIndex gauge, MessageAnswer answer) {
+        run_->boxes.expect("Enter weight of " + QString::fromStdString(gaugeLabel(gauge)) +
+                               "  wire, else weight check will be disabled",
+                           "Error!", kWarningRetryCancel, answer);
+    }
+
+    QString stockOf(GaugeIndex gauge) const {
+        return available().gaugeCheck(gauge)->isChecked() ? available().stockBox(gauge)->text()
+                                                          : QStringLiteral("unticked");
+    }
+
+private slots:
+    void cleanup() {
+        const QString broken = run_ ? endRun(run_) : QString();
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
+    }
+
+    void aSecondRunOpensAsEverAndLastShelfBringsBackTheFirstRunsShelf() {
+        run_ = std::make_unique<PageTestRun>();
+        toAvailableWires();
+        QVERIFY(!available().lastShelfButton->isEnabled());
+        offerTheWorkedShelf();
+        searchWithNext();
+        const QRect given(70, 90, 620, 410);
+        results().setGeometry(given);
+        const settings::RankingLimits limits{2, std::nullopt};
+        settings::keepRankingLimits(limits);
+        QVERIFY(endRun(run_).isEmpty());
+
+        run_ = std::make_unique<PageTestRun>(KeptSettings::FromLastRun);
+        toAvailableWires();
+        QVERIFY(opensAsEver());
+        pressAlt(Qt::Key_L);
+        QCOMPARE(stockOf(k12Swg), QStringLiteral("0.5"));
+        QCOMPARE(stockOf(k13HalfSwg), QStringLiteral("2"));
+        QCOMPARE(stockOf(k14Swg), QStringLiteral("1"));
+        searchWithNext();
+        QCOMPARE(results().reportBox->rtf(), kWorkedReport);
+        QCOMPARE(results().geometry(), given);
+        QCOMPARE(settings::rankingLimits(), limits);
+        settings::keepRankingLimits({4, 32767});
+        QCOMPARE(settings::rankingLimits(), (settings::RankingLimits{4, 32767}));
+    }
+
+    // The shelf takes the place of the ticks, and the page's checks apply as to typed weights.
+    void lastShelfIsTickedAndTypedAsTheUserWould() {
+        run_ = std::make_unique<PageTestRun>();
+        settings::keepLastShelf({{k12Swg, "0.5"}, {k14Swg, {}}, {k20Swg, {}}});
+        toAvailableWires();
+        offer(k13HalfSwg, "3");
+        click(available().lastShelfButton);
+        QCOMPARE(stockOf(k13HalfSwg), QStringLiteral("unticked"));
+        QCOMPARE(stockOf(k12Swg), QStringLiteral("0.5"));
+        QCOMPARE(jobState().availWeight[k12Swg], 0.5f);
+        QCOMPARE(focused(), available().stockBox(k14Swg));  // the first weight still to be typed
+        typeHere("1");
+        // Next checks the box never entered as leaving it would.
+        expectWeightMessage(k20Swg, MessageAnswer::Retry);
+        pressAlt(Qt::Key_N);
+        QCOMPARE(focused(), available().stockBox(k20Swg));
+        QVERIFY(!resultsSlot().isLoaded());
+        QCOMPARE(jobState().availWeight[k14Swg], 1.0f);
+
+        expectWeightMessage(k20Swg, MessageAnswer::Cancel);
+        pressTab();
+        click(available().gaugeCheck(k12Swg));
+        pressAlt(Qt::Key_L);  // with the weight check off only the ticks are taken
+        QVERIFY(available().gaugeCheck(k12Swg)->isChecked());
+        QVERIFY(!available().stockBox(k12Swg)->isVisible());
+    }
+
+    void aDamagedFileIsIgnoredWholeWithOneNote_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("fault");
+        const QByteArray shelf = "[shelf]\nlast=\"12=0.5\\n14=1\\n\"\n";
+        QTest::newRow("not INI") << QByteArray("[shelf\nlast=12\n") << "not a settings file";
+        QTest::newRow("unknown gauge") << QByteArray("[shelf]\nlast=\"12\\n7=1\"\n")
+                                       << "last shelf is damaged (line 2: unknown SWG size '7')";
+        QTest::newRow("five sizes") << shelf + "[ranking]\nmostSizes=5\nmostWires=none\n"
+                                    << "ranking limits are damaged";
+        QTest::newRow("geometry") << shelf + "[results]\ngeometry=@ByteArray(xyz)\n"
+                                  << "size and place are damaged";
+    }
+    void aDamagedFileIsIgnoredWholeWithOneNote() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, fault);
+        run_ = std::make_unique<PageTestRun>();
+        writeFile(settings::filePath(), content);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("^wirnak: the settings in .*Wirnak.conf are "
+                                                "ignored: .*" +
+                                                QRegularExpression::escape(fault)));
+        QTest::failOnWarning(QRegularExpression("ignored"));  // a second note
+        toAvailableWires();
+        QVERIFY(opensAsEver());
+        QVERIFY(!available().lastShelfButton->isEnabled());
+        QVERIFY(!settings::rankingLimits());
+        offer(k14Swg, "5");  // the next Next writes the file afresh
+        searchWithNext();
+        QCOMPARE(settings::lastShelf(), (Shelf{{k14Swg, "5"}}));
+    }
+
+    void aFileThatCannotBeWrittenLosesNoJob() {
+        run_ = std::make_unique<PageTestRun>();
+        writeFile(QFileInfo(settings::filePath()).path(), "a file where the folder should be");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be saved"));
+        toAvailableWires();
+        offerTheWorkedShelf();
+        searchWithNext();
+        QCOMPARE(results().reportBox->rtf(), kWorkedReport);
+    }
+
+    // "Save shelf…" writes what wirnak-cli --shelf reads as the --available list; a bad file
+    // opened changes nothing.
+    void aSavedShelfIsWhatTheCommandLineReads() {
+        run_ = std::make_unique<PageTestRun>();
+        toAvailableWires();
+        offerTheWorkedShelf();
+        QTemporaryDir folder;
+        auto* saveDialog = new ScriptedSaveFileDialog;
+        available().shelfFiles->saveDialog.reset(saveDialog);
+        saveDialog->typeFile(folder.filePath("shelf.txt"));
+        available().shelfFiles->saveAction->trigger();
+        QCOMPARE(jobState().availWeight[k14Swg], 1.0f);  // the box being left was checked first
+        const std::vector<std::string> job = {"--round", "8=1", "--weight", "2"};
+        auto viaShelf = job, viaList = job;
+        viaShelf.insert(viaShelf.end(), {"--shelf", folder.filePath("shelf.txt").toStdString()});
+        viaList.insert(viaList.end(), {"--available", "12=0.5,13.5=2,14=1"});
+        QCOMPARE(cli::run(viaShelf).out, cli::run(viaList).out);
+
+        auto* openDialog = new ScriptedOpenFileDialog;
+        available().shelfFiles->openDialog.reset(openDialog);
+        openDialog->answer = folder.filePath("bad.txt");
+        writeFile(openDialog->answer, "20\n21=1\n7\n");
+        run_->boxes.expect("The shelf could not be opened from\n" +
+                               QDir::toNativeSeparators(openDialog->answer) +
+                               "\n\nbad.txt:3: unknown SWG size '7'",
+                           "Wirnak", kWarningOk, MessageAnswer::Ok);
+        available().shelfFiles->openAction->trigger();
+        QCOMPARE(stockOf(k20Swg), QStringLiteral("unticked"));
+        QCOMPARE(stockOf(k14Swg), QStringLiteral("1"));
+    }
+};
+
+QTEST_MAIN(KeptSettingsTest)
+#include "KeptSettingsTest.moc"
