@@ -287,8 +287,10 @@ std::string suggestedFileName(const JobState& job) {
         }
         case OriginalSection::Rectangular: {
             const RectangularWire& wire = job.origRectangular;
-            name = "rect" + measureText(wire.width) + "x" + measureText(wire.thickness) + "x" +
-                   measureText(wire.parallel);
+            name = "rect" + measureText(wire.width) + "x" + measureText(wire.thickness);
+            if (wire.cornerRadius != 0)
+                name += "r" + measureText(wire.cornerRadius);
+            name += "x" + measureText(wire.parallel);
             break;
         }
     }

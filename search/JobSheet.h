@@ -73,7 +73,8 @@ JobSheet jobSheet(const JobState& job, const ShownList& list, std::string dated,
 std::string sheetText(const JobSheet& sheet);
 
 // A file name for the job's list, without suffix, of letters, digits, ".", "_" and "-" only:
-// "8SWGx1-combinations", "8SWGx3_20SWGx2-combinations", "rect5x2.5x2-combinations".
+// "8SWGx1-combinations", "8SWGx3_20SWGx2-combinations", "rect5x2.5x2-combinations",
+// "rect5x2.5r0.5x2-combinations" with rounded corners.
 std::string suggestedFileName(const JobState& job);
 
 // Characters of UTF-8 text, as a fixed-pitch column counts them.

@@ -137,7 +137,9 @@ TEST(JobSheet, TheFileNameComesFromTheJobInSafeCharacters) {
     job.origSection = OriginalSection::Rectangular;
     job.origRectangular = {5, 2.5, 2};
     EXPECT_EQ(suggestedFileName(job), "rect5x2.5x2-combinations");
-    job.origRectangular = {1e+20, 0.001, -1};
+    job.origRectangular.cornerRadius = 0.5;
+    EXPECT_EQ(suggestedFileName(job), "rect5x2.5r0.5x2-combinations");
+    job.origRectangular = {1e+20, 0.001, -1, 0};
     EXPECT_EQ(suggestedFileName(job), "rect1e_20x0.001x-1-combinations");
 }
 
