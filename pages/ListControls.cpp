@@ -6,11 +6,18 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QShortcut>
+#include <QShowEvent>
+#include <QSignalBlocker>
 #include <QToolTip>
 
+#include "gauge/Numeric.h"
+#include "pages/RankingRun.h"
 #include "pages/ResultsPage.h"
 #include "platform/AboutBox.h"
+#include "platform/App.h"
 #include "platform/MessageBox.h"
+#include "platform/Page.h"
+#include "platform/Settings.h"
 #include "platform/Twips.h"
 #include "platform/WholeFile.h"
 #include "search/ListFormats.h"
@@ -24,9 +31,23 @@ constexpr int kJobLabelHeight = 540;  // two lines; more for a long conductor
 const QString kTextFilter = QStringLiteral("Text files (*.txt)");
 const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
 
+// The wire limit box's lowest value, which it shows as "no limit", and the most a count may be.
+constexpr int kNoWireLimit = 0;
+constexpr int kMostWiresAllowed = 32767;
+
 // The orders in the sequence the choice offers them.
 constexpr ResultOrder kOrders[] = {ResultOrder::AsFound, ResultOrder::FewestWires,
-                                   ResultOrder::ClosestToOriginal};
+                                   ResultOrder::FewestSizes, ResultOrder::ClosestToOriginal};
+
+// A ranking shows its progress once it has taken this long; most take a few milliseconds.
+constexpr int kProgressDelayMs = 500;
+constexpr int kProgressPollMs = 100;
+constexpr int kProgressSteps = 1000;
+
+bool sameChoice(const ListChoice& a, const ListChoice& b) {
+    return a.order == b.order && a.coveredOnly == b.coveredOnly &&
+           a.limits.mostSizes == b.limits.mostSizes && a.limits.mostWires == b.limits.mostWires;
+}
 
 bool savesAsCsv(const SaveFileDialog::Choice& choice) {
     const QString suffix = QFileInfo(choice.path).suffix().toLower();
@@ -51,6 +72,7 @@ std::string datedNow(const QString& madeAs) {
         .toStdString();
 }
 
+// What "as found" covers; the ranked orders rank every combination and do without this note.
 QString stoppedEarlyText(SearchEnd end) {
     switch (end) {
         case SearchEnd::Complete:
@@ -67,6 +89,58 @@ QString stoppedEarlyText(SearchEnd end) {
     return {};
 }
 
+// A ranked line in the box's columns: the combination with its stars, the total, then the wires,
+// the sizes and the deviation it is ranked by.
+QStringList rankedRow(const FoundResult& result, std::string_view decimalSeparator) {
+    QString deviation;
+    if (result.deviationPercent) {
+        deviation = QString::fromStdString(deviationText(*result.deviationPercent));
+        deviation.replace(u'.', QString::fromUtf8(decimalSeparator.data(),
+                                                  static_cast<qsizetype>(decimalSeparator.size())));
+    }
+    return {QString::fromStdString(result.combination),
+            QString::fromStdString(numeric::formatGeneral(result.totalArea, decimalSeparator)),
+            QString::fromStdString(wiresText(result.wires)),
+            QString::fromStdString(sizesText(result.sizes)), deviation};
+}
+
+// Most wires in parallel: a whole number from 1 to 32767, or none at all. Below 1 it says "no
+// limit"; emptied, it means the same. A leading 0 or anything but digits is not taken.
+class WireLimitBox : public QSpinBox {
+public:
+    explicit WireLimitBox(QWidget* parent) : QSpinBox(parent) {
+        setRange(kNoWireLimit, kMostWiresAllowed);
+        setSpecialValueText(QStringLiteral("no limit"));
+    }
+
+protected:
+    QValidator::State validate(QString& text, int& position) const override {
+        if (text.trimmed().isEmpty())
+            return QValidator::Acceptable;
+        if (text.trimmed().startsWith(u'0'))
+            return QValidator::Invalid;
+        return QSpinBox::validate(text, position);
+    }
+    int valueFromText(const QString& text) const override {
+        return text.trimmed().isEmpty() ? kNoWireLimit : QSpinBox::valueFromText(text);
+    }
+};
+
+// The progress of a long ranking, its frame centred on the page's frame as a message box's is:
+// Qt centres it only roughly, before it knows the frame.
+class RankingProgress : public QProgressDialog {
+public:
+    using QProgressDialog::QProgressDialog;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QProgressDialog::showEvent(event);
+        const QWidget* page = parentWidget();
+        if (page && !event->spontaneous())
+            setGeometry(innerCentredOn(page->frameGeometry(), page->geometry(), size()));
+    }
+};
+
 // A note that is there only while it has something to say, so a screen reader meets no empty
 // label.
 void setNote(Label* label, const QString& text) {
@@ -77,37 +151,121 @@ void setNote(Label* label, const QString& text) {
 
 }  // namespace
 
+namespace {
+
+std::optional<RankLimits>& rankLimitsOfThisRun() {
+    static std::optional<RankLimits> limits;
+    return limits;
+}
+
+// Once the user changes them, the next run starts from them too.
+void keepRankLimits(const RankLimits& limits) {
+    RankLimits& kept = keptRankLimits();
+    if (kept.mostSizes == limits.mostSizes && kept.mostWires == limits.mostWires)
+        return;
+    kept = limits;
+    settings::keepRankingLimits({limits.mostSizes, limits.mostWires});
+}
+
+}  // namespace
+
+RankLimits& keptRankLimits() {
+    std::optional<RankLimits>& limits = rankLimitsOfThisRun();
+    if (!limits) {
+        limits = RankLimits{};
+        if (const auto lastRun = settings::rankingLimits()) {
+            limits->mostSizes = lastRun->mostSizes;
+            limits->mostWires = lastRun->mostWires;
+        }
+    }
+    return *limits;
+}
+
+void startRankLimitsAfresh() {
+    rankLimitsOfThisRun().reset();
+}
+
 ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     // Above the buttons, in the free top of the band.
     stoppedEarlyLabel =
         place<Label>(&page, QStringLiteral("stoppedEarlyLabel"), 120, 120, 7185, 480);
 
-    // Left and right of "print".
+    // Left of "print", and "Save…" right of it, below Finish.
     coveredOnlyCheck =
         place<CheckBox>(&page, QStringLiteral("coveredOnlyCheck"), 120, 1357, 2978, 300);
     coveredOnlyCheck->setText(QStringLiteral("Only what the &stock covers"));
     coveredOnlyCheck->setAccessibleName(QStringLiteral("Only what the stock covers"));
-    orderLabel = place<Label>(&page, QStringLiteral("orderLabel"), 4313, 1342, 720, 330);
-    orderLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    orderLabel->setText(QStringLiteral("&Order:"));
-    orderChoice = place<QComboBox>(&page, QStringLiteral("orderChoice"), 5063, 1342, 2242, 330);
-    orderChoice->addItems({QStringLiteral("as found"), QStringLiteral("fewest wires"),
-                           QStringLiteral("closest to original")});
-    orderChoice->setAccessibleName(QStringLiteral("Order of the list"));
-    orderLabel->setBuddy(orderChoice);
+    saveButton = place<CommandButton>(&page, QStringLiteral("saveButton"), 4358, 1320, 1095, 375);
+    saveButton->setText(QStringLiteral("Sa&ve…"));
+    saveButton->setAccessibleName(QStringLiteral("Save the list"));
 
-    // Beside the count line, and below it down to the report box.
+    // Beside the count line, and below it the job.
     shownLabel = place<Label>(&page, QStringLiteral("shownLabel"), 5600, 2400, 1765, 255);
     setNote(stoppedEarlyLabel, {});
     setNote(shownLabel, {});
     jobLabel = place<Label>(&page, QStringLiteral("jobLabel"), 120, 2700, 7185, kJobLabelHeight);
 
+    // At the foot of the band: the order and the limits, each under its caption, and what the
+    // ranked list holds.
+    orderLabel = place<Label>(&page, QStringLiteral("orderLabel"), 120, 3285, 2400, 255);
+    orderLabel->setText(QStringLiteral("&Order:"));
+    orderChoice = place<QComboBox>(&page, QStringLiteral("orderChoice"), 120, 3540, 2400, 330);
+    orderChoice->addItems({QStringLiteral("as found"), QStringLiteral("fewest wires"),
+                           QStringLiteral("fewest sizes"), QStringLiteral("closest to original")});
+    orderChoice->setAccessibleName(QStringLiteral("Order of the list"));
+    orderLabel->setBuddy(orderChoice);
+    mostSizesLabel = place<Label>(&page, QStringLiteral("mostSizesLabel"), 2700, 3285, 2100, 255);
+    mostSizesLabel->setText(QStringLiteral("Most &different sizes:"));
+    mostSizesBox = place<QSpinBox>(&page, QStringLiteral("mostSizesBox"), 2700, 3540, 900, 330);
+    mostSizesBox->setRange(1, 4);
+    mostSizesBox->setAccessibleName(QStringLiteral("Most different sizes"));
+    mostSizesLabel->setBuddy(mostSizesBox);
+    mostWiresLabel = place<Label>(&page, QStringLiteral("mostWiresLabel"), 4980, 3285, 2325, 255);
+    mostWiresLabel->setText(QStringLiteral("Most &wires in parallel:"));
+    mostWiresBox =
+        place<WireLimitBox>(&page, QStringLiteral("mostWiresBox"), 4980, 3540, 1200, 330);
+    mostWiresBox->setAccessibleName(QStringLiteral("Most wires in parallel"));
+    mostWiresLabel->setBuddy(mostWiresBox);
+    for (QSpinBox* box : {mostSizesBox, mostWiresBox}) {
+        // A number typed counts once it is whole: when the focus leaves or Return is pressed.
+        box->setKeyboardTracking(false);
+    }
+    rankedLabel = place<Label>(&page, QStringLiteral("rankedLabel"), 120, 3915, 7185, 510);
+    setNote(rankedLabel, {});
+    showInControls(ListChoice(ResultOrder::AsFound, false, keptRankLimits()));
+
+    rankingProgress = new RankingProgress(&page);
+    rankingProgress->setObjectName(QStringLiteral("rankingProgress"));
+    rankingProgress->reset();  // it would otherwise show itself a few seconds after it is made
+    rankingProgress->setWindowTitle(App::title());
+    rankingProgress->setWindowModality(Qt::WindowModal);
+    rankingProgress->setLabelText(QStringLiteral("Ranking every combination…"));
+    rankingProgress->setMinimumDuration(kProgressDelayMs);
+    // Its own bar is moved from here: the dialog's setValue would run the event loop inside the
+    // timer that moves it.
+    progressBar_ = new QProgressBar;
+    rankingProgress->setBar(progressBar_);
+    rankingProgress->setRange(0, kProgressSteps);
+    progressPoll_ = new QTimer(this);
+    progressPoll_->setInterval(kProgressPollMs);
+    connect(progressPoll_, &QTimer::timeout, this, [this] {
+        progressBar_->setValue(
+            std::min(static_cast<int>(rankingRun_->done() * kProgressSteps), kProgressSteps - 1));
+    });
+    connect(rankingProgress, &QProgressDialog::canceled, this, &ListControls::cancelRanking);
+    rankingRun_ = new RankingRun(this, [this](const RankedList& list, const ListChoice& choice) {
+        rankingEnded(list, choice);
+    });
+
     saveDialog = std::make_unique<QtSaveFileDialog>(&page);
-    setTabOrder(
-        {page.finishButton, coveredOnlyCheck, page.printButton, orderChoice, page.reportBox});
+    setTabOrder({page.finishButton, coveredOnlyCheck, page.printButton, saveButton, orderChoice,
+                 mostSizesBox, mostWiresBox, page.reportBox});
 
     connect(coveredOnlyCheck, &QCheckBox::toggled, this, &ListControls::showChosenList);
     connect(orderChoice, &QComboBox::currentIndexChanged, this, &ListControls::showChosenList);
+    connect(mostSizesBox, &QSpinBox::valueChanged, this, &ListControls::showChosenList);
+    connect(mostWiresBox, &QSpinBox::valueChanged, this, &ListControls::showChosenList);
+    connect(saveButton, &QPushButton::clicked, this, &ListControls::saveList);
     auto* save = new QShortcut(QKeySequence::Save, &page);
     connect(save, &QShortcut::activated, this, &ListControls::saveList);
     page.installEventFilter(this);
@@ -120,13 +278,18 @@ void ListControls::takeResults(const JobState& job, SearchEnd end,
                                std::string_view decimalSeparator) {
     job_ = &job;
     end_ = end;
-    decimalSeparator_ = decimalSeparator;
     found_ = foundResults(job, decimalSeparator);
     shown_ = found_;
+    shownChoice_ = chosenInControls();
+    shownCountLine_ = foundCountLine(found_.size(), shown_.size());
+    reportRtf_ = page_.reportBox->rtf();
+    rankingInput_ = rankingInput(job);
+    decimalSeparator_ = decimalSeparator;
     jobLine_ = jobLine(job, decimalSeparator);
     showJobLine();
     jobLabel->setAccessibleName(jobText());
-    setNote(stoppedEarlyLabel, stoppedEarlyText(end));
+    stoppedEarly_ = stoppedEarlyText(end);
+    setNote(stoppedEarlyLabel, stoppedEarly_);
 
     if (!stockCheckOn(job)) {
         coveredOnlyCheck->setEnabled(false);
@@ -148,9 +311,19 @@ void ListControls::showJobLine() {
         lines.front().replace(figures, 2, QStringLiteral(":\n"));
     }
     jobLabel->setText(lines.join(u'\n'));
-    // The label takes the lines it needs, and the list moves down.
-    jobLabel->resize(jobLabel->width(), std::max(twipsToPixels(kJobLabelHeight),
-                                                 jobLabel->heightForWidth(jobLabel->width())));
+    // The label takes the lines it needs; the rows below it, and the list, move down as much.
+    const int designed = twipsToPixels(kJobLabelHeight);
+    const int needed = std::max(designed, jobLabel->heightForWidth(jobLabel->width()));
+    const int moved = (needed - designed) - jobLineGrowth_;
+    jobLabel->resize(jobLabel->width(), needed);
+    for (QWidget* below :
+         {static_cast<QWidget*>(orderLabel), static_cast<QWidget*>(orderChoice),
+          static_cast<QWidget*>(mostSizesLabel), static_cast<QWidget*>(mostSizesBox),
+          static_cast<QWidget*>(mostWiresLabel), static_cast<QWidget*>(mostWiresBox),
+          static_cast<QWidget*>(rankedLabel)}) {
+        below->move(below->x(), below->y() + moved);
+    }
+    jobLineGrowth_ = needed - designed;
 }
 
 bool ListControls::eventFilter(QObject* watched, QEvent* event) {
@@ -166,18 +339,120 @@ bool ListControls::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-ListChoice ListControls::choice() const {
+ListChoice ListControls::chosenInControls() const {
     const int index = orderChoice->currentIndex();
-    return {index >= 0 ? kOrders[index] : ResultOrder::AsFound, coveredOnlyCheck->isChecked()};
+    RankLimits limits;
+    limits.mostSizes = mostSizesBox->value();
+    if (mostWiresBox->value() != kNoWireLimit)
+        limits.mostWires = mostWiresBox->value();
+    return {index >= 0 ? kOrders[index] : ResultOrder::AsFound, coveredOnlyCheck->isChecked(),
+            limits};
+}
+
+// Without asking for the list again: for the choice of the list already shown.
+void ListControls::showInControls(const ListChoice& choice) {
+    const QSignalBlocker order(orderChoice), covered(coveredOnlyCheck), sizes(mostSizesBox),
+        wires(mostWiresBox);
+    orderChoice->setCurrentIndex(static_cast<int>(
+        std::find(std::begin(kOrders), std::end(kOrders), choice.order) - std::begin(kOrders)));
+    coveredOnlyCheck->setChecked(choice.coveredOnly);
+    mostSizesBox->setValue(choice.limits.mostSizes);
+    mostWiresBox->setValue(choice.limits.mostWires.value_or(kNoWireLimit));
+    keepRankLimits(choice.limits);
+    // The limits are the ranking's; the search's own order has none.
+    for (QWidget* limit :
+         {static_cast<QWidget*>(mostSizesLabel), static_cast<QWidget*>(mostSizesBox),
+          static_cast<QWidget*>(mostWiresLabel), static_cast<QWidget*>(mostWiresBox)}) {
+        limit->setEnabled(isRanked(choice.order));
+    }
 }
 
 void ListControls::showChosenList() {
-    shown_ = shownResults(found_, choice());
+    const ListChoice chosen = chosenInControls();
+    showInControls(chosen);
+    if (!isRanked(chosen.order)) {
+        stopRanking();
+        showFoundList(chosen);
+        return;
+    }
+    const bool idle = !rankingRun_->running();
+    wanted_ = chosen;
+    if (!idle) {
+        rankingRun_->cancel();  // its end starts the one wanted now
+        return;
+    }
+    rankingRun_->start(rankingInput_, chosen, decimalSeparator_);
+    rankingProgress->setValue(0);  // it shows itself when the ranking takes a while
+    progressPoll_->start();
+}
+
+void ListControls::showFoundList(const ListChoice& choice) {
+    shown_ = shownResults(found_, choice);
+    shownChoice_ = choice;
+    shownCountLine_ = foundCountLine(found_.size(), shown_.size());
     const bool hidden = shown_.size() < found_.size();
     setNote(shownLabel, hidden ? QStringLiteral("(%1 shown)").arg(shown_.size()) : QString());
-    if (found_.empty())
-        return;  // the box keeps saying that nothing was found
+    setNote(stoppedEarlyLabel, stoppedEarly_);
+    setNote(rankedLabel, {});
+    // The report itself, as the search wrote it, whenever it is the whole list: also when
+    // nothing was found.
+    if (!choice.coveredOnly || found_.empty()) {
+        page_.reportBox->setRtf(reportRtf_);
+        return;
+    }
     page_.reportBox->setRtf(shown_.empty() ? std::string("{}") : listRtf(shown_));
+}
+
+void ListControls::rankingEnded(const RankedList& list, const ListChoice& choice) {
+    if (wanted_ && (list.cancelled || !sameChoice(*wanted_, choice))) {
+        rankingRun_->start(rankingInput_, *wanted_, decimalSeparator_);  // asked for since
+        return;
+    }
+    progressPoll_->stop();
+    rankingProgress->reset();
+    if (!wanted_)
+        return;  // given up: the page already shows the list it showed before
+    wanted_.reset();
+    if (list.cancelled) {
+        showInControls(shownChoice_);
+        return;
+    }
+    if (list.end == SearchEnd::CountLimit) {
+        showInControls(shownChoice_);
+        showMessage(QStringLiteral("The ranking stopped early: ") +
+                        QString::fromStdString(countLimitReason(list.limitingGauge)) +
+                        QStringLiteral(".\nThe list stays as it was. With the most wires in "
+                                       "parallel given, every count stays within it."),
+                    kWarningOk);
+        return;
+    }
+    showRankedList(list, choice);
+}
+
+void ListControls::showRankedList(const RankedList& list, const ListChoice& choice) {
+    shown_ = list.best;
+    shownChoice_ = choice;
+    shownCountLine_ = rankedCountLine(list, choice);
+    QList<QStringList> rows;
+    rows.reserve(static_cast<qsizetype>(shown_.size()));
+    for (const FoundResult& result : shown_) rows << rankedRow(result, decimalSeparator_);
+    page_.reportBox->setTable(rows);
+    setNote(shownLabel, {});
+    setNote(stoppedEarlyLabel, {});
+    setNote(rankedLabel, QString::fromStdString(shownCountLine_));
+}
+
+// The user's Cancel on the progress: the list shown stays, and the controls go back to it.
+void ListControls::cancelRanking() {
+    stopRanking();
+    showInControls(shownChoice_);
+}
+
+void ListControls::stopRanking() {
+    wanted_.reset();
+    rankingRun_->cancel();
+    progressPoll_->stop();
+    rankingProgress->reset();
 }
 
 void ListControls::showContextMenu(const QPoint& position) {
@@ -197,11 +472,9 @@ const JobState& ListControls::job() const {
 }
 
 JobSheet ListControls::sheet(std::optional<LineRange> selected, const QString& madeAs) const {
-    const ListChoice chosen = choice();
     // A ranked list does not come from the search's table, so its end does not cut it.
-    const SearchEnd end = isRanked(chosen.order) ? SearchEnd::Complete : end_;
-    ShownList list{
-        shown_, chosen, found_.size(), end, foundCountLine(found_.size(), shown_.size()), selected};
+    const SearchEnd end = isRanked(shownChoice_.order) ? SearchEnd::Complete : end_;
+    ShownList list{shown_, shownChoice_, found_.size(), end, shownCountLine_, selected};
     return jobSheet(job(), list, datedNow(madeAs), decimalSeparator_);
 }
 

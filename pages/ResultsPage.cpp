@@ -16,12 +16,13 @@ using namespace forms;
 
 namespace {
 
-// The buttons, the progress bar and the count stand in a fixed band at the top; the report box
-// fills the window below it.
-constexpr int kBandHeight = 3255;
+// The buttons, the progress bar, the count and the job stand in a fixed band at the top, the
+// choice of order and limits at its foot; the report box fills the window below it.
+constexpr int kBandHeight = 4470;
+// The window as drawn: the band, and below it the report box 825 twips high.
+constexpr int kDesignHeight = kBandHeight + 825;
 // The window opens as tall as the data pages, so that the report shows a good many lines.
 constexpr int kOpeningHeight = 7605;
-constexpr int kBelowJobLine = 15;
 
 // What a screen reader says for the controls that show no caption of their own.
 void nameForScreenReaders(ResultsPage& page) {
@@ -33,7 +34,8 @@ void nameForScreenReaders(ResultsPage& page) {
 
 }  // namespace
 
-ResultsPage::ResultsPage() : Page(QStringLiteral("Equivalent wire combinations"), 7425, 4080) {
+ResultsPage::ResultsPage()
+    : Page(QStringLiteral("Equivalent wire combinations"), 7425, kDesignHeight) {
     backButton = place<CommandButton>(this, QStringLiteral("backButton"), 1958, 720, 1095, 375);
     backButton->setText(QStringLiteral("< &Back"));
     nextButton = place<CommandButton>(this, QStringLiteral("nextButton"), 3158, 720, 1095, 375);
@@ -52,7 +54,7 @@ ResultsPage::ResultsPage() : Page(QStringLiteral("Equivalent wire combinations")
     foundLabel->setVisible(false);
 
     reportBox = place<ReportBox>(this, QStringLiteral("reportBox"), 0, kBandHeight, 7425,
-                                 4080 - kBandHeight);
+                                 kDesignHeight - kBandHeight);
     printerDialog = std::make_unique<QtPrinterDialog>(this);
     setSizable(7425, kOpeningHeight);
 
@@ -117,12 +119,9 @@ void ResultsPage::resizeEvent(QResizeEvent* event) {
 void ResultsPage::layoutReportBox() {
     // In pixels of the window as it is: twips rounded to pixels and back would let the box run
     // past the window's edge.
-    int band = twipsToPixels(kBandHeight);
-    if (listControls) {
-        // The band reaches past the job line, which a long conductor makes taller.
-        const QRect jobLine = listControls->jobLabel->geometry();
-        band = std::max(band, jobLine.y() + jobLine.height() + twipsToPixels(kBelowJobLine));
-    }
+    // A long conductor makes the job line, and so the band, taller.
+    const int band =
+        twipsToPixels(kBandHeight) + (listControls ? listControls->jobLineGrowth() : 0);
     if (height() < band) {
         return;  // minimized or squeezed: keep the layout as it was
     }
@@ -136,6 +135,7 @@ void ResultsPage::print() {
 }
 
 void ResultsPage::back() {
+    listControls->stopRanking();
     clearSearchTables(jobState());
     reportBox->setText(QString());
     unload();
@@ -143,6 +143,7 @@ void ResultsPage::back() {
 }
 
 void ResultsPage::finish() {
+    listControls->stopRanking();
     unload();
     endProgram();
 }

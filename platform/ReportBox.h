@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QPlainTextEdit>
 #include <QString>
+#include <QStringList>
+#include <QTextOption>
 #include <string_view>
 
 class QPrinter;
@@ -26,6 +29,11 @@ public:
     // Replaces the whole content by plain text; "" empties the box.
     void setText(const QString& text);
 
+    // Replaces the whole content by a table, one row to a line, its cells separated by tabs:
+    // each column as wide as its widest cell, the first aligned left and the others right.
+    // Copied lines keep the tabs, so they paste as columns.
+    void setTable(const QList<QStringList>& rows);
+
     // Characters selected, 0 when nothing is.
     int selectionLength() const;
 
@@ -33,5 +41,7 @@ public:
     void printSelectionOrAll(QPrinter& printer) const;
 
 private:
+    void setColumnStops(const QList<QTextOption::Tab>& stops);
+
     QString rtf_;
 };

@@ -110,10 +110,15 @@ private slots:
         searchWithNext();
         const QRect given(70, 90, 620, 410);
         results().setGeometry(given);
-        const settings::RankingLimits limits{2, std::nullopt};
-        settings::keepRankingLimits(limits);
+        ListControls& list = *results().listControls;
+        list.orderChoice->setCurrentIndex(1);  // the limits are a ranked order's
+        list.mostSizesBox->setValue(2);
+        list.mostWiresBox->setValue(40);
+        QTRY_VERIFY(!list.rankingPending());
+        QCOMPARE(settings::rankingLimits(), (settings::RankingLimits{2, 40}));
         QVERIFY(endRun(run_).isEmpty());
 
+        startRankLimitsAfresh();
         run_ = std::make_unique<PageTestRun>(KeptSettings::FromLastRun);
         toAvailableWires();
         QVERIFY(opensAsEver());
@@ -124,7 +129,10 @@ private slots:
         searchWithNext();
         QCOMPARE(results().reportBox->rtf(), kWorkedReport);
         QCOMPARE(results().geometry(), given);
-        QCOMPARE(settings::rankingLimits(), limits);
+        // The order opens as found, the limits as the last run left them.
+        QCOMPARE(results().listControls->orderChoice->currentIndex(), 0);
+        QCOMPARE(results().listControls->mostSizesBox->value(), 2);
+        QCOMPARE(results().listControls->mostWiresBox->value(), 40);
         settings::keepRankingLimits({4, 32767});
         QCOMPARE(settings::rankingLimits(), (settings::RankingLimits{4, 32767}));
     }

@@ -32,6 +32,9 @@ const QString kReport = QStringLiteral(
 const QString kNine = QStringLiteral("17 SWG X 3*, 17.5 SWG X 6,      12.97529");
 const QString kFive = QStringLiteral("14 SWG X 3, 17 SWG X 2,      12.90506");
 const QString kFour = QStringLiteral("14 SWG X 4,      12.97171");
+const QString kNineWires = QStringLiteral("17 SWG X 3*, 17.5 SWG X 6");
+const QString kFiveWires = QStringLiteral("14 SWG X 3, 17 SWG X 2");
+const QString kFourWires = QStringLiteral("14 SWG X 4");
 const QString kJob = QStringLiteral(
     "Original 1 × 8 SWG: 12.94619 mm², accepted 12.88146 to 13.01092 mm² · * = stock too light "
     "for its share of 2 kg");
@@ -69,6 +72,13 @@ QStringList boxLines(const ResultsPage& page) {
     return page.reportBox->toPlainText().split('\n');
 }
 
+// The first column of each line: the combination, with the ranked orders' figures after a tab.
+QStringList combinations(const ResultsPage& page) {
+    QStringList lines = boxLines(page);
+    for (QString& line : lines) line = line.section(u'\t', 0, 0);
+    return lines;
+}
+
 QString fileText(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "<missing>";
@@ -100,6 +110,16 @@ private:
         ResultsPage& page = resultsSlot().get();
         [&] { QVERIFY(QTest::qWaitForWindowActive(&page)); }();
         return page;
+    }
+
+    static QStringList tabsFrom(QWidget* control, int presses) {
+        control->setFocus();
+        QStringList visited;
+        for (int i = 0; i < presses; ++i) {
+            pressTab();
+            visited << focusedName();
+        }
+        return visited;
     }
 
     ScriptedSaveFileDialog& scriptedSaveDialog(ResultsPage& page) {
@@ -136,21 +156,31 @@ private slots:
 
         pressAlt(Qt::Key_O);
         QCOMPARE(focused(), list.orderChoice);
-        QTest::keyClick(focused(), Qt::Key_Down);
-        QCOMPARE(boxLines(page), (QStringList{kFour, kFive, kNine}));
-        QTest::keyClick(focused(), Qt::Key_Down);
-        QCOMPARE(boxLines(page), (QStringList{kFour, kNine, kFive}));
+        QTest::keyClick(focused(), Qt::Key_Down);  // fewest wires
+        QTRY_VERIFY(!list.rankingPending());
+        QCOMPARE(combinations(page), (QStringList{kFourWires, kFiveWires, kNineWires}));
+        QCOMPARE(boxLines(page).first(),
+                 QStringLiteral("14 SWG X 4\t12.97171\t4 wires\t1 size\t+0.20 %"));
+        QTest::keyClick(focused(), Qt::Key_Down);  // fewest sizes
+        QTest::keyClick(focused(), Qt::Key_Down);  // closest to original
+        QTRY_VERIFY(!list.rankingPending());
+        QCOMPARE(combinations(page), (QStringList{kFourWires, kNineWires, kFiveWires}));
 
         pressAlt(Qt::Key_S);  // a check box's access key clicks it a moment later
         QTRY_VERIFY(list.coveredOnlyCheck->isChecked());
-        QCOMPARE(boxLines(page), (QStringList{kFour, kFive}));
-        QCOMPARE(list.shownLabel->text(), QStringLiteral("(2 shown)"));
-        QCOMPARE(page.countLabel->text(), QStringLiteral("3"));
+        QTRY_VERIFY(!list.rankingPending());
+        QCOMPARE(combinations(page), (QStringList{kFourWires, kFiveWires}));
+        QVERIFY(list.rankedLabel->text().endsWith("covered by the stock"));
+        QVERIFY(list.shownLabel->isHidden());
 
-        pressAlt(Qt::Key_S);
-        QTRY_VERIFY(!list.coveredOnlyCheck->isChecked());
         list.orderChoice->setFocus();
         QTest::keyClick(focused(), Qt::Key_Home);
+        QCOMPARE(boxLines(page), (QStringList{kFive, kFour}));
+        QCOMPARE(list.shownLabel->text(), QStringLiteral("(2 shown)"));
+        QVERIFY(list.rankedLabel->isHidden());
+        QCOMPARE(page.countLabel->text(), QStringLiteral("3"));
+        pressAlt(Qt::Key_S);
+        QTRY_VERIFY(!list.coveredOnlyCheck->isChecked());
         QVERIFY(list.shownLabel->isHidden());
         QCOMPARE(page.reportBox->rtf(), kReport);
     }
@@ -184,6 +214,8 @@ private slots:
         prepareJob();
         ResultsPage& page = loadResults();
         page.listControls->orderChoice->setCurrentIndex(1);  // fewest wires
+        QTRY_VERIFY(!page.listControls->rankingPending());
+        const QStringList shown = boxLines(page);
 
         const QString all = dir_.filePath("all.pdf");
         page.printerDialog = std::make_unique<PdfPrinterDialog>(all);
@@ -199,12 +231,13 @@ private slots:
                 {"Wirnak – equivalent wire combinations", "Original conductor 1 × 8 SWG",
                  "Cross-section 12.94619 mm²", "Total weight 2 kg",
                  "Accepted 12.88146 to 13.01092 mm²", "Order fewest wires, at most 3 sizes",
-                 "Shelf 14 SWG 5 kg 17 SWG 0.5 kg 17.5 SWG 5 kg", "3 Wire combinations found",
+                 "Shelf 14 SWG 5 kg 17 SWG 0.5 kg 17.5 SWG 5 kg",
+                 "best 3 of 3 combinations of at most 3 sizes",
                  "* = stock too light for its share of 2 kg",
                  "Combination Total mm² Wires Sizes Deviation", "14 SWG X 4 12.97171 4 1 +0.20 %",
                  "14 SWG X 3, 17 SWG X 2 12.90506 5 2 -0.32 %",
                  "17 SWG X 3*, 17.5 SWG X 6 12.97529 9 2 +0.22 %", "1 × 8 SWG, 2 kg Page 1 of 1"}));
-        QCOMPARE(page.reportBox->toPlainText(), QStringList({kFour, kFive, kNine}).join('\n'));
+        QCOMPARE(boxLines(page), shown);
     }
 
     void allInTheDialogPrintsEveryLineThoughLinesAreSelected() {
@@ -275,6 +308,23 @@ private slots:
         emit page.reportBox->customContextMenuRequested(QPoint(5, 5));
         QCOMPARE(fromMenu.timesShown(), 1);
         QVERIFY(fileText(dir_.filePath("menu.txt")).endsWith(kCoveredColumns));
+
+        // A ranked list is saved with the figures it is ranked by.
+        page.listControls->orderChoice->setCurrentIndex(1);  // fewest wires
+        QTRY_VERIFY(!page.listControls->rankingPending());
+        auto& fromButton = scriptedSaveDialog(page);  // "Save…" beside "print"
+        fromButton.typeFile(dir_.filePath("ranked.txt"));
+        page.listControls->saveButton->click();
+        QCOMPARE(fromButton.timesShown(), 1);
+        const QString ranked = fileText(dir_.filePath("ranked.txt"));
+        QVERIFY(ranked.contains("\nOrder               fewest wires, at most 3 sizes\n"));
+        QVERIFY2(
+            ranked.endsWith("\nbest 2 of 2 combinations of at most 3 sizes covered by the stock\n"
+                            "* = stock too light for its share of 2 kg\n\n"
+                            "Combination              Total mm²   Wires   Sizes   Deviation\n"
+                            "14 SWG X 4                12.97171       4       1     +0.20 %\n"
+                            "14 SWG X 3, 17 SWG X 2    12.90506       5       2     -0.32 %\n"),
+            qPrintable(ranked));
     }
 
     void theSavedTextCarriesTheJobAndAFilterThatHidesAllIsNoNoMatch() {
@@ -365,11 +415,16 @@ private slots:
         ResultsPage& page = loadResults();
         setMessageBoxHandler(script);
 
-        QCOMPARE(page.listControls->stoppedEarlyLabel->text(),
+        ListControls& list = *page.listControls;
+        QCOMPARE(list.stoppedEarlyLabel->text(),
                  QStringLiteral("The search stopped early: the list and its order cover the first "
                                 "10001 found."));
-        page.listControls->orderChoice->setCurrentIndex(2);
+        list.orderChoice->setCurrentIndex(1);
+        QTRY_VERIFY_WITH_TIMEOUT(!list.rankingPending(), 30000);
         QCOMPARE(page.reportBox->document()->blockCount(), 10001);
+        QCOMPARE(list.rankedLabel->text(),
+                 QStringLiteral("best 10001 of 80947 combinations of at most 3 sizes"));
+        QVERIFY(list.stoppedEarlyLabel->isHidden());
         QCOMPARE(page.countLabel->text(), QStringLiteral("10001"));
     }
 
@@ -378,14 +433,17 @@ private slots:
         ResultsPage& page = loadResults();
         ListControls& list = *page.listControls;
 
-        page.finishButton->setFocus();
-        QStringList visited;
-        for (int i = 0; i < 4; ++i) {
-            pressTab();
-            visited << focusedName();
-        }
-        QCOMPARE(visited,
-                 (QStringList{"coveredOnlyCheck", "printButton", "orderChoice", "reportBox"}));
+        // The limits are the ranked orders': "as found" passes them by.
+        QCOMPARE(tabsFrom(page.finishButton, 5),
+                 (QStringList{"coveredOnlyCheck", "printButton", "saveButton", "orderChoice",
+                              "reportBox"}));
+        list.orderChoice->setCurrentIndex(1);
+        QCOMPARE(tabsFrom(list.saveButton, 3),
+                 (QStringList{"orderChoice", "mostSizesBox", "mostWiresBox"}));
+        pressAlt(Qt::Key_W);
+        QCOMPARE(focused(), list.mostWiresBox);
+        pressAlt(Qt::Key_D);
+        QCOMPARE(focused(), list.mostSizesBox);
 
         QStringList keys = accessKeys(page);
         keys.removeDuplicates();
@@ -395,17 +453,28 @@ private slots:
                  QStringLiteral("Only what the stock covers"));
         QVERIFY(!list.orderChoice->accessibleName().isEmpty());
 
-        for (QWidget* control :
-             {static_cast<QWidget*>(list.coveredOnlyCheck), static_cast<QWidget*>(list.orderChoice),
-              static_cast<QWidget*>(list.orderLabel)}) {
+        for (QWidget* named : std::initializer_list<QWidget*>{list.saveButton, list.mostSizesBox,
+                                                              list.mostWiresBox}) {
+            QVERIFY2(!named->accessibleName().isEmpty(), qPrintable(named->objectName()));
+        }
+
+        list.mostSizesBox->setValue(4);
+        list.mostWiresBox->setValue(32767);
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 list.coveredOnlyCheck, list.orderChoice, list.orderLabel, list.mostSizesLabel,
+                 list.mostSizesBox, list.mostWiresLabel, list.mostWiresBox}) {
             QVERIFY2(control->sizeHint().width() <= control->width(),
                      qPrintable(control->objectName()));
         }
         // The longest texts the notes take.
-        list.takeResults(jobState(), SearchEnd::CountLimit, ".");
+        list.takeResults(jobState(), SearchEnd::TableFull, ".");
         list.shownLabel->setText("(10001 shown)");
+        list.rankedLabel->setText(
+            "best 10001 of more than 10001 combinations of at most 4 sizes and 32767 wires "
+            "covered by the stock");
         QVERIFY(list.stoppedEarlyLabel->text().startsWith("The search stopped early"));
-        for (Label* label : {list.jobLabel, list.stoppedEarlyLabel, list.shownLabel}) {
+        for (Label* label :
+             {list.jobLabel, list.stoppedEarlyLabel, list.shownLabel, list.rankedLabel}) {
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
                      qPrintable(label->objectName()));
         }

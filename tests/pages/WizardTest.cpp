@@ -21,6 +21,11 @@ namespace {
 
 constexpr GaugeIndex k8Swg = 0, k12Swg = 4, k13HalfSwg = 6, k14Swg = 7;
 
+// The results page's band above the report box: the buttons, the count and the job, then the
+// order and the limits of a ranked list. The window is drawn with a report box 825 twips high.
+constexpr int kBand = 4470;
+constexpr int kDrawnHeight = kBand + 825;
+
 const QString kWorkedReport = QStringLiteral(
     "{14 SWG X 4*,      12.97171\\par 12 SWG X 1*, 13.5 SWG X 2,      12.97468\\par }");
 
@@ -225,21 +230,23 @@ private slots:
         // To the last pixel of the window, whatever its size in twips.
         page.resize(611, 437);
         QCOMPARE(page.reportBox->geometry(),
-                 QRect(0, twipsToPixels(3255), 611, 437 - twipsToPixels(3255)));
+                 QRect(0, twipsToPixels(kBand), 611, 437 - twipsToPixels(kBand)));
 
-        page.resize(twipsToPixels(9000), twipsToPixels(4995));
-        QCOMPARE(page.reportBox->geometry(), twipsRect(0, 3255, 9000, 4995 - 3255));
-        page.resize(twipsToPixels(9000), twipsToPixels(3255));
-        QCOMPARE(page.reportBox->geometry().height(), 0);
-        page.resize(twipsToPixels(12000), twipsToPixels(2400));  // too low: nothing changes
-        QCOMPARE(page.reportBox->geometry(), twipsRect(0, 3255, 9000, 0));
+        page.resize(twipsToPixels(9000), twipsToPixels(5995));
+        QCOMPARE(page.reportBox->geometry(), twipsRect(0, kBand, 9000, 5995 - kBand));
+        page.resize(twipsToPixels(9000), twipsToPixels(kBand));
+        QCOMPARE(page.reportBox->geometry(), twipsRect(0, kBand, 9000, 0));
+        page.resize(twipsToPixels(8000), twipsToPixels(kBand) - 1);  // too low: nothing changes
+        QCOMPARE(page.reportBox->geometry(), twipsRect(0, kBand, 9000, 0));
+        page.resize(twipsToPixels(12000), twipsToPixels(2400));
+        QCOMPARE(page.reportBox->geometry(), twipsRect(0, kBand, 9000, 0));
         QCOMPARE(page.backButton->geometry(), back);
         QCOMPARE(page.progressBar->geometry(), bar);
 
         page.showMinimized();
         page.showNormal();
-        page.resize(twipsToPixels(7425), twipsToPixels(4080));
-        QCOMPARE(page.reportBox->geometry(), twipsRect(0, 3255, 7425, 4080 - 3255));
+        page.resize(twipsToPixels(7425), twipsToPixels(kDrawnHeight));
+        QCOMPARE(page.reportBox->geometry(), twipsRect(0, kBand, 7425, 825));
     }
 
     void printsTheWholeReportOrTheSelectionToPdf() {

@@ -1,0 +1,183 @@
+#include <QSet>
+#include <QTest>
+#include <QTextBlock>
+#include <memory>
+
+#include "pages/ResultsPage.h"
+#include "pages/Slots.h"
+#include "tests/support/PageTestRun.h"
+
+using namespace forms;
+
+namespace {
+
+constexpr GaugeIndex k8Swg = 0, k12Swg = 4, k13HalfSwg = 6, k14Swg = 7, k21Swg = 21, k26Swg = 28;
+
+// The job as the data pages leave it, the weight question answered with Cancel.
+void prepareJob(double target, const QList<GaugeIndex>& atHand) {
+    JobState& job = jobState();
+    job.origArea = target;
+    job.noWeightCheck = 1;
+    for (GaugeIndex gauge : atHand) job.availArea[gauge] = static_cast<float>(gaugeArea(gauge));
+    setAreaWindow(job);
+}
+const double kRectangular = rectangularArea(5, 2.5, 2);
+double eightSwgWires(short wires) {
+    jobState().origGaugeArea[k8Swg] = static_cast<float>(gaugeArea(k8Swg));
+    jobState().origWireCount[k8Swg] = wires;
+    return circularArea(jobState());
+}
+QList<GaugeIndex> sizesFrom(GaugeIndex thickest, GaugeIndex thinnest) {
+    QList<GaugeIndex> sizes;
+    for (GaugeIndex gauge = thickest; gauge <= thinnest; ++gauge) sizes << gauge;
+    return sizes;
+}
+
+QStringList boxLines(const ResultsPage& page) {
+    return page.reportBox->toPlainText().split('\n');
+}
+
+// Where each cell after the combination ends on its line in the box, in pixels.
+QList<int> cellEnds(const ReportBox& box, const QTextBlock& line) {
+    QList<int> ends;
+    const QString cells = line.text() + u'\t';
+    for (qsizetype end = cells.indexOf(u'\t'); end >= 0; end = cells.indexOf(u'\t', end + 1)) {
+        QTextCursor cursor(line);
+        cursor.setPosition(line.position() + static_cast<int>(end));
+        ends << box.cursorRect(cursor).x();
+    }
+    return ends.mid(1);
+}
+
+}  // namespace
+
+// The ranked orders on the results page: the best of the whole space in columns, ranked anew on
+// the page in the background, within limits that outlive the page.
+class RankedListTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PageTestRun> run_;
+
+    ResultsPage& loadResults(bool tableFull = false) {
+        if (tableFull) {
+            run_->boxes.expect(
+                "More than 10001 combinations exist. The list shows the first 10001 of them.\n"
+                "Tick fewer or thicker sizes to see them all.",
+                "Wirnak", kWarningOk, MessageAnswer::Ok);
+        }
+        ResultsPage& page = resultsSlot().get();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(&page)); }();
+        return page;
+    }
+
+private slots:
+    void init() {
+        run_ = std::make_unique<PageTestRun>();
+        keptRankLimits() = {};
+    }
+    void cleanup() {
+        const QString broken = endRun(run_);
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
+    }
+
+    void theWholeShelfGivesTheSixWireAnswerFirstAndAsFoundGivesTheReportBack() {
+        prepareJob(kRectangular,
+                   QList<GaugeIndex>{k12Swg, k13HalfSwg, k14Swg} + sizesFrom(k21Swg, k26Swg));
+        ResultsPage& page = loadResults(true);
+        ListControls& list = *page.listControls;
+        const QString report = page.reportBox->rtf(), reportText = page.reportBox->toPlainText();
+
+        list.orderChoice->setCurrentIndex(1);  // fewest wires
+        QTRY_VERIFY(!list.rankingPending());
+        const QStringList lines = boxLines(page);
+        QCOMPARE(lines.first(),
+                 "12 SWG X 2, 13.5 SWG X 2, 14 SWG X 2\t24.94274\t6 wires\t3 sizes\t"
+                 "-0.23 %");
+        QCOMPARE(QSet<QString>(lines.begin(), lines.end()).size(), 10001);
+        QVERIFY(list.rankedLabel->text().startsWith("best 10001 of "));
+        QCOMPARE(page.countLabel->text(), QStringLiteral("10001"));  // what the search found
+        QTextBlock line = page.reportBox->document()->firstBlock();
+        const QList<int> columns = cellEnds(*page.reportBox, line);
+        QVERIFY(columns.size() == 4 && columns[0] > page.reportBox->fontMetrics().horizontalAdvance(
+                                                        lines.first().section(u'\t', 0, 0)));
+        for (int i = 0; i < 8; ++i, line = line.next())
+            QCOMPARE(cellEnds(*page.reportBox, line), columns);
+
+        list.orderChoice->setCurrentIndex(0);
+        QCOMPARE(page.reportBox->rtf(), report);
+        QCOMPARE(page.reportBox->toPlainText(), reportText);
+        QVERIFY(list.rankedLabel->isHidden());
+    }
+
+    void theLimitsOutliveTheResultsPage() {
+        prepareJob(eightSwgWires(1), {k14Swg});
+        ResultsPage& page = loadResults();
+        page.listControls->orderChoice->setCurrentIndex(1);
+        pressAlt(Qt::Key_D);
+        typeHere("2");
+        QTest::keyClick(focused(), Qt::Key_Return);
+        pressAlt(Qt::Key_W);
+        typeHere("0x40000");  // only what makes a limit is taken: 4000
+        pressTab();
+        QTRY_VERIFY(!page.listControls->rankingPending());
+        QCOMPARE(page.listControls->rankedLabel->text(),
+                 QStringLiteral("best 1 of 1 combinations of at most 2 sizes and 4000 wires"));
+
+        pressAlt(Qt::Key_B);
+        QTRY_VERIFY(!resultsSlot().isLoaded());
+        ListControls& again = *loadResults().listControls;
+        QCOMPARE(again.mostSizesBox->value(), 2);
+        QCOMPARE(again.mostWiresBox->value(), 4000);
+    }
+
+    void aRankingGivenUpLeavesThePageAsItWas() {
+        prepareJob(eightSwgWires(4), sizesFrom(k8Swg, k26Swg));
+        ResultsPage& page = loadResults(true);
+        ListControls& list = *page.listControls;
+        const QString report = page.reportBox->rtf();
+
+        list.orderChoice->setCurrentIndex(3);  // closest to original
+        list.mostSizesBox->setValue(2);        // asked for before the first is done
+        emit list.rankingProgress->canceled();
+        QVERIFY(!list.rankingPending());
+        QCOMPARE(list.orderChoice->currentIndex(), 0);
+        QCOMPARE(keptRankLimits().mostSizes, 3);
+        QCOMPARE(list.mostSizesBox->value(), 3);
+        QCOMPARE(page.reportBox->rtf(), report);
+
+        // Asked for again while the one given up is still on its way out.
+        list.orderChoice->setCurrentIndex(3);
+        QTRY_VERIFY_WITH_TIMEOUT(!list.rankingPending(), 60000);
+        QCOMPARE(list.shownChoice().order, ResultOrder::ClosestToOriginal);
+        QCOMPARE(boxLines(page).first().section(u'\t', 0, 0), QStringLiteral("8 SWG X 4"));
+
+        // Back while a ranking runs: the page goes, and the ranking with it.
+        list.mostSizesBox->setValue(4);
+        pressAlt(Qt::Key_B);
+        QTRY_VERIFY(!resultsSlot().isLoaded());
+    }
+
+    void aSizeBeyondTheCountLimitIsSaidAndTheListStays() {
+        prepareJob(6000, {k26Swg});  // 36548 wires of 26 SWG
+        const QString reason = "stopped early: 26 SWG would need more than 32767 wires.\n";
+        run_->boxes.expect("The search " + reason +
+                               "The list shows the combinations found until "
+                               "then.",
+                           "Wirnak", kWarningOk, MessageAnswer::Ok);
+        run_->boxes.expect("The ranking " + reason +
+                               "The list stays as it was. With the most "
+                               "wires in parallel given, every count stays "
+                               "within it.",
+                           "Wirnak", kWarningOk, MessageAnswer::Ok);
+        ResultsPage& page = loadResults();
+        const QString report = page.reportBox->rtf();
+        page.listControls->orderChoice->setCurrentIndex(1);
+        QTRY_VERIFY(!page.listControls->rankingPending());
+        QCOMPARE(page.reportBox->rtf(), report);
+        QCOMPARE(page.listControls->orderChoice->currentIndex(), 0);
+    }
+};
+
+QTEST_MAIN(RankedListTest)
+#include "RankedListTest.moc"
