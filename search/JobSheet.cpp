@@ -88,8 +88,14 @@ std::vector<std::string> listNotes(const JobState& job, const ShownList& list,
     }
     notes.push_back(list.countLine);
     if (list.shown.empty()) {
-        notes.push_back("The stock covers none of the " + std::to_string(list.foundCount) +
-                        " combinations found.");
+        if (!isRanked(list.choice.order)) {
+            notes.push_back("The stock covers none of the " + std::to_string(list.foundCount) +
+                            " combinations found.");
+        } else {
+            notes.emplace_back(list.choice.coveredOnly
+                                   ? "The stock covers none of the combinations within the limits."
+                                   : "No combination lies within the limits.");
+        }
     }
     if (list.selected) {
         notes.push_back("Printed: lines " + std::to_string(list.selected->first + 1) + " to " +

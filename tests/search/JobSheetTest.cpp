@@ -102,6 +102,13 @@ TEST(JobSheet, AnEmptyListSaysWhyAndACutListSaysSo) {
     EXPECT_EQ(hidden.find(kNoMatchLine), std::string::npos);
     EXPECT_NE(hidden.find("Shown               only what the stock covers\n"), std::string::npos);
 
+    // A ranking whose limits leave nothing: the limits, not the stock, are why.
+    ShownList ranked = listOf(*job, ListChoice(ResultOrder::FewestWires, false, {1, 2}));
+    ranked.shown.clear();
+    EXPECT_NE(sheetText(jobSheet(*job, ranked, "Saved"))
+                  .find("\nNo combination lies within the limits.\n"),
+              std::string::npos);
+
     ShownList cut = listOf(*job);
     cut.end = SearchEnd::TableFull;
     EXPECT_NE(sheetText(jobSheet(*job, cut, "Saved"))
