@@ -3,7 +3,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-#include <functional>
 #include <memory>
 
 #include "pages/OriginalWiresPage.h"
@@ -18,25 +17,30 @@ using namespace forms;
 
 namespace {
 
-// What the About box says, read once it is up; it is closed then. A menu may come first.
-void readAboutWhenShown(std::shared_ptr<QString> text, int triesLeft = 100) {
-    QTimer::singleShot(10, [text, triesLeft] {
+// Once a modal About box is up (a menu may come first), what it says; it is closed then.
+void readAboutWhenShown(std::shared_ptr<QString> said, int triesLeft = 100) {
+    QTimer::singleShot(10, [said, triesLeft] {
         auto* about = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (about == nullptr) {
-            if (triesLeft > 0)
-                readAboutWhenShown(text, triesLeft - 1);
+        if (about == nullptr && triesLeft > 0)
+            readAboutWhenShown(said, triesLeft - 1);
+        if (about == nullptr)
             return;
-        }
-        *text = about->windowTitle() + '\n' + about->text();
+        *said = about->windowTitle() + '\n' + about->text();
         about->reject();
     });
 }
 
-QString aboutTextWhenShown(const std::function<void()>& openIt) {
-    auto text = std::make_shared<QString>();
-    readAboutWhenShown(text);
-    openIt();
-    return *text;
+// Chooses an entry of the context menu once it is up.
+void chooseInMenuWhenShown(const QString& entry) {
+    QTimer::singleShot(0, [entry] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        menu->close();
+        for (QAction* action : menu->actions()) {
+            if (action->text() == entry)
+                action->trigger();
+        }
+    });
 }
 
 }  // namespace
@@ -61,14 +65,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(splash));
         QTest::keyClick(focused(), Qt::Key_F1);
         HelpWindow* help = openHelpWindow();
-        QVERIFY(help != nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(help));
-
+        QVERIFY(help != nullptr && QTest::qWaitForWindowExposed(help));
         const QString shown = help->text->toPlainText();
-        for (const char* part :
-             {"How to use it: one 8 SWG wire from what is on the shelf",
-              "A star marks a size whose stock is too light", "Order (Alt+O",
-              "Ctrl+S, or Save list as...", "prints a job sheet", "The gauge table"}) {
+        for (const char* part : {"How to use it: one 8 SWG wire from what is on the shelf",
+                                 "A star marks a size whose stock is too light", "fewest sizes",
+                                 "Most different sizes", "prints a job sheet", "Save…"}) {
             QVERIFY2(shown.contains(QString::fromUtf8(part)), part);
         }
         // The sizes as the search takes them: 8 SWG is the worked example's target.
@@ -77,28 +78,25 @@ private slots:
         QVERIFY(table.contains("| 16.5 SWG | 1.425 | 1.594849 |"));
         QVERIFY(table.contains("| 26 SWG | 0.46 | 0.1661902 |"));
 
-        // From the next page, the same window comes to the front.
         help->close();
         click(splash->continueButton);
-        OriginalWiresPage* original = originalWiresSlot().loaded();
-        QVERIFY(QTest::qWaitForWindowActive(original));
+        QVERIFY(QTest::qWaitForWindowActive(originalWiresSlot().loaded()));
         QTest::keyClick(focused(), Qt::Key_F1);
-        QVERIFY(openHelpWindow() != nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(openHelpWindow()));
+        QVERIFY(openHelpWindow() != nullptr && QTest::qWaitForWindowExposed(openHelpWindow()));
     }
 
     void aboutTellsTheVersionLicenceAndAddress() {
         showHelpWindow();
-        HelpWindow* help = openHelpWindow();
-        const QString about = aboutTextWhenShown([help] { help->aboutButton->click(); });
-        QVERIFY2(about.startsWith("About Wirnak\n"), qPrintable(about));
+        auto fromHelp = std::make_shared<QString>();
+        readAboutWhenShown(fromHelp);
+        openHelpWindow()->aboutButton->click();
+        QVERIFY2(fromHelp->startsWith("About Wirnak\n"), qPrintable(*fromHelp));
         for (const QString& said :
              {QStringLiteral("Wirnak %1").arg(wirnak::kVersion), QStringLiteral("GPL-3.0-or-later"),
               QStringLiteral("https://github.com/wirnak/wirnak")}) {
-            QVERIFY2(about.contains(said), qPrintable(said));
+            QVERIFY2(fromHelp->contains(said), qPrintable(said));
         }
 
-        // The results page's list offers it in its context menu.
         JobState& job = jobState();
         job.origArea = gaugeArea(0);
         job.noWeightCheck = 1;
@@ -106,22 +104,11 @@ private slots:
         setAreaWindow(job);
         ResultsPage& page = resultsSlot().get();
         QVERIFY(QTest::qWaitForWindowActive(&page));
-        const QString fromMenu = aboutTextWhenShown([&page] {
-            QTimer::singleShot(0, [] {
-                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                QVERIFY(menu != nullptr);
-                for (QAction* action : menu->actions()) {
-                    if (action->text() == QStringLiteral("&About Wirnak")) {
-                        menu->close();
-                        action->trigger();
-                        return;
-                    }
-                }
-                menu->close();
-            });
-            emit page.reportBox->customContextMenuRequested(QPoint(5, 5));
-        });
-        QCOMPARE(fromMenu, about);
+        auto fromMenu = std::make_shared<QString>();
+        readAboutWhenShown(fromMenu);
+        chooseInMenuWhenShown(QStringLiteral("&About Wirnak"));
+        emit page.reportBox->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(*fromMenu, *fromHelp);
     }
 };
 
