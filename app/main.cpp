@@ -7,6 +7,7 @@
 #include "app/Display.h"
 #include "pages/Wizard.h"
 #include "platform/App.h"
+#include "platform/HelpWindow.h"
 #include "platform/PageSlot.h"
 
 int main(int argc, char* argv[]) {
@@ -24,8 +25,9 @@ int main(int argc, char* argv[]) {
     integrateWithDesktop();
     startWizard();
     const int status = QApplication::exec();
-    // Pages still loaded when the run ends go before the application object does.
+    // Pages and the help still open when the run ends go before the application object does.
     forms::discardAllPages();
+    delete openHelpWindow();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;
 }

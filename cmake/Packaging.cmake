@@ -3,7 +3,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME wirnak)
 set(CPACK_PACKAGE_VENDOR "The Wirnak developers")
 set(CPACK_PACKAGE_CONTACT "Wirnak developers <wirnak@users.noreply.github.com>")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/wirnak/wirnak")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${WIRNAK_HOMEPAGE}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "equivalent SWG wire combinations for rewinding shops")
 # Debian wraps nothing: each line stays under 80 columns, a blank line becomes " .".
 set(CPACK_PACKAGE_DESCRIPTION

@@ -36,8 +36,12 @@ std::string gaugeLabel(GaugeIndex index) {
     return inTable(index) ? gaugeNumber(index) + " SWG" : std::string();
 }
 
+double gaugeDiameter(GaugeIndex index) {
+    return inTable(index) ? kGaugeTable[index].diameterMm : 0.0;
+}
+
 double gaugeArea(GaugeIndex index) {
     if (!inTable(index))
         return 0.0;
-    return std::pow(kGaugeTable[index].diameterMm, 2.0) * kAreaFactor;
+    return std::pow(gaugeDiameter(index), 2.0) * kAreaFactor;
 }

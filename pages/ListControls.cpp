@@ -1,5 +1,6 @@
 #include "pages/ListControls.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -12,6 +13,7 @@
 #include "gauge/Numeric.h"
 #include "pages/RankingRun.h"
 #include "pages/ResultsPage.h"
+#include "platform/AboutBox.h"
 #include "platform/App.h"
 #include "platform/MessageBox.h"
 #include "platform/Page.h"
@@ -56,11 +58,18 @@ bool savesAsCsv(const SaveFileDialog::Choice& choice) {
     return choice.filter == kCsvFilter;
 }
 
-// Where the last list went and as what, offered again for the next one while the program runs.
+// Where the last list went and as what: its folder and type are offered again for the next one
+// while the program runs.
 SaveFileDialog::Choice& lastSaved() {
     static SaveFileDialog::Choice saved{
         QDir::home().filePath(QStringLiteral("wire-combinations.txt")), kTextFilter};
     return saved;
+}
+
+// When the sheet was made, unambiguous in any country: "Printed 2025-05-03 14:05".
+std::string datedNow(const QString& madeAs) {
+    return (madeAs + QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd HH:mm")))
+        .toStdString();
 }
 
 // What "as found" covers; the ranked orders rank every combination and do without this note.
@@ -93,13 +102,6 @@ QStringList rankedRow(const FoundResult& result, std::string_view decimalSeparat
             QString::fromStdString(numeric::formatGeneral(result.totalArea, decimalSeparator)),
             QString::fromStdString(wiresText(result.wires)),
             QString::fromStdString(sizesText(result.sizes)), deviation};
-}
-
-// A ranked list as a text file holds it: each line with the figures it is ranked by.
-std::string rankedText(const std::vector<FoundResult>& shown) {
-    std::string text;
-    for (const FoundResult& result : shown) text += rankedTextLine(result) + "\n";
-    return text;
 }
 
 // Most wires in parallel: a whole number from 1 to 32767, or none at all. Below 1 it says "no
@@ -274,9 +276,12 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
 
 void ListControls::takeResults(const JobState& job, SearchEnd end,
                                std::string_view decimalSeparator) {
+    job_ = &job;
+    end_ = end;
     found_ = foundResults(job, decimalSeparator);
     shown_ = found_;
     shownChoice_ = chosenInControls();
+    shownCountLine_ = foundCountLine(found_.size(), shown_.size());
     reportRtf_ = page_.reportBox->rtf();
     rankingInput_ = rankingInput(job);
     decimalSeparator_ = decimalSeparator;
@@ -384,6 +389,7 @@ void ListControls::showChosenList() {
 void ListControls::showFoundList(const ListChoice& choice) {
     shown_ = shownResults(found_, choice);
     shownChoice_ = choice;
+    shownCountLine_ = foundCountLine(found_.size(), shown_.size());
     const bool hidden = shown_.size() < found_.size();
     setNote(shownLabel, hidden ? QStringLiteral("(%1 shown)").arg(shown_.size()) : QString());
     setNote(stoppedEarlyLabel, stoppedEarly_);
@@ -426,13 +432,14 @@ void ListControls::rankingEnded(const RankedList& list, const ListChoice& choice
 void ListControls::showRankedList(const RankedList& list, const ListChoice& choice) {
     shown_ = list.best;
     shownChoice_ = choice;
+    shownCountLine_ = rankedCountLine(list, choice);
     QList<QStringList> rows;
     rows.reserve(static_cast<qsizetype>(shown_.size()));
     for (const FoundResult& result : shown_) rows << rankedRow(result, decimalSeparator_);
     page_.reportBox->setTable(rows);
     setNote(shownLabel, {});
     setNote(stoppedEarlyLabel, {});
-    setNote(rankedLabel, QString::fromStdString(rankedCountLine(list, choice)));
+    setNote(rankedLabel, QString::fromStdString(shownCountLine_));
 }
 
 // The user's Cancel on the progress: the list shown stays, and the controls go back to it.
@@ -454,22 +461,35 @@ void ListControls::showContextMenu(const QPoint& position) {
     QAction* save = menu->addAction(QStringLiteral("&Save list as..."));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &ListControls::saveList);
+    menu->addAction(QStringLiteral("&About Wirnak"), &page_, [this] { showAboutBox(&page_); });
     menu->exec(page_.reportBox->viewport()->mapToGlobal(position));
+}
+
+const JobState& ListControls::job() const {
+    // Before the search has answered, a job with nothing in it.
+    static const auto noJob = std::make_unique<JobState>();
+    return job_ ? *job_ : *noJob;
+}
+
+JobSheet ListControls::sheet(std::optional<LineRange> selected, const QString& madeAs) const {
+    // A ranked list does not come from the search's table, so its end does not cut it.
+    const SearchEnd end = isRanked(shownChoice_.order) ? SearchEnd::Complete : end_;
+    ShownList list{shown_, shownChoice_, found_.size(), end, shownCountLine_, selected};
+    return jobSheet(job(), list, datedNow(madeAs), decimalSeparator_);
 }
 
 void ListControls::saveList() {
     const SaveFileDialog::Choice& last = lastSaved();
-    const auto choice = saveDialog->chooseFile(QStringLiteral("Save the list"), last.path,
-                                               {kTextFilter, kCsvFilter},
-                                               savesAsCsv(last) ? kCsvFilter : kTextFilter);
+    const QString type = savesAsCsv(last) ? kCsvFilter : kTextFilter;
+    const QString name = QString::fromStdString(suggestedFileName(job()));
+    const QString suggested = QFileInfo(last.path).dir().filePath(name + u'.' + filterSuffix(type));
+    const auto choice = saveDialog->chooseFile(QStringLiteral("Save the list"), suggested,
+                                               {kTextFilter, kCsvFilter}, type);
     if (!choice)
         return;
-    std::string content;
-    if (savesAsCsv(*choice)) {
-        content = listCsv(shown_);
-    } else {
-        content = isRanked(shownChoice_.order) ? rankedText(shown_) : listText(shown_);
-    }
+    const std::string content = savesAsCsv(*choice)
+                                    ? listCsv(shown_)
+                                    : sheetText(sheet(std::nullopt, QStringLiteral("Saved")));
     const QString error = writeWholeFile(choice->path, QByteArray::fromStdString(content));
     if (!error.isEmpty()) {
         showMessage(QStringLiteral("The list could not be saved as\n%1\n\n%2")

@@ -16,6 +16,7 @@
 #include "platform/Controls.h"
 #include "platform/SaveFileDialog.h"
 #include "search/CombinationSearch.h"
+#include "search/JobSheet.h"
 #include "search/Ranking.h"
 #include "search/ResultList.h"
 
@@ -68,13 +69,17 @@ public:
     const ListChoice& shownChoice() const { return shownChoice_; }
     // Whether a ranking asked for has not yet been shown.
     bool rankingPending() const { return wanted_.has_value(); }
-    // The job line, the header of the printout.
+    // What was matched and what "*" means, in one line.
     QString jobText() const { return QString::fromStdString(jobLine_); }
     // How far a long job line has pushed the rows below it, and the list, down: in pixels.
     int jobLineGrowth() const { return jobLineGrowth_; }
 
-    // Asks for a file and writes the lines shown to it: as text, or as CSV where the file's
-    // suffix or the chosen filter says so.
+    // The job sheet of the list shown, or of the lines selected in it, dated now: madeAs
+    // "Printed" gives "Printed 2025-05-03 14:05".
+    JobSheet sheet(std::optional<LineRange> selected, const QString& madeAs) const;
+
+    // Asks for a file, suggesting a name from the job, and writes the list shown to it: as the
+    // job sheet in text, or as CSV where the file's suffix or the chosen filter says so.
     void saveList();
 
     // The page is being left: a ranking in progress is given up.
@@ -93,14 +98,18 @@ private:
     void showRankedList(const RankedList& list, const ListChoice& choice);
     void cancelRanking();
     void showContextMenu(const QPoint& position);
+    const JobState& job() const;
 
     ResultsPage& page_;
+    const JobState* job_ = nullptr;
+    SearchEnd end_ = SearchEnd::Complete;
     RankingRun* rankingRun_;
     QProgressBar* progressBar_;  // rankingProgress's, set from progressPoll_
     QTimer* progressPoll_;
     std::vector<FoundResult> found_;
     std::vector<FoundResult> shown_;
     ListChoice shownChoice_;
+    std::string shownCountLine_;        // as the page says it
     std::optional<ListChoice> wanted_;  // the ranking asked for, until it is shown
     RankingInput rankingInput_;
     std::string decimalSeparator_;

@@ -134,7 +134,9 @@ void ResultsPage::layoutReportBox() {
 }
 
 void ResultsPage::print() {
-    printReport(*reportBox, *printerDialog, listControls->jobText());
+    printJobSheet(*reportBox, *printerDialog, [this](std::optional<LineRange> selected) {
+        return listControls->sheet(selected, QStringLiteral("Printed"));
+    });
 }
 
 void ResultsPage::back() {

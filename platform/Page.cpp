@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QThread>
 #include <QWindow>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "platform/App.h"
 #include "platform/CaptionFit.h"
 #include "platform/Controls.h"
+#include "platform/HelpWindow.h"
 #include "platform/PageSlot.h"
 #include "platform/Twips.h"
 
@@ -87,6 +89,8 @@ Page::Page(const QString& caption, int innerWidthTwips, int innerHeightTwips) {
                    Qt::WindowCloseButtonHint);
     setWindowTitle(caption);
     setFixedSize(twipsToPixels(innerWidthTwips), twipsToPixels(innerHeightTwips));
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &showHelpWindow);
 }
 
 Page::~Page() {

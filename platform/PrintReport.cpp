@@ -1,10 +1,10 @@
 #include "platform/PrintReport.h"
 
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
-#include <QTextDocumentFragment>
 
+#include "platform/JobSheetPages.h"
 #include "platform/MessageBox.h"
 #include "platform/PrinterDialog.h"
 #include "platform/ReportBox.h"
@@ -12,58 +12,73 @@
 
 namespace {
 
-// The header in bold and a blank line, then the lines printed, in the box's font. The box itself
-// is left as it is.
-void printBelowHeader(const ReportBox& box, QPrinter& printer, const QString& header,
-                      bool selectionOnly) {
-    QTextDocument page;
-    page.setDefaultFont(box.document()->defaultFont());
-    QTextCursor cursor(&page);
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    cursor.insertText(header, bold);
-    cursor.insertBlock();
-    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    const int firstLine = cursor.position();
-    cursor.insertFragment(selectionOnly ? box.textCursor().selection()
-                                        : QTextDocumentFragment(box.document()));
-    // The box keeps its columns for the whole of it; the page takes them line by line.
-    if (!box.columnStops().isEmpty()) {
-        QTextBlockFormat columns;
-        columns.setTabPositions(box.columnStops());
-        cursor.setPosition(firstLine, QTextCursor::KeepAnchor);
-        cursor.mergeBlockFormat(columns);
-    }
-    page.print(&printer);
-}
+// Shows the dialog, opening on "Selection" when text is selected. The printer chosen and whether
+// only the selection is to be printed; no printer when the user cancelled or it cannot print.
+struct ChosenPrinter {
+    QPrinter* printer = nullptr;
+    bool selectionOnly = false;
+};
 
-}  // namespace
-
-void printReport(ReportBox& box, PrinterDialog& dialog, const QString& header) {
+ChosenPrinter askForPrinter(const ReportBox& box, PrinterDialog& dialog) {
+    const bool selected = box.selectionLength() != 0;
     int flags = PrinterDialog::ReturnPrinter + PrinterDialog::NoPageRange;
-    if (box.selectionLength() != 0)
+    if (selected)
         flags += PrinterDialog::OpenOnSelection;
     dialog.setFlags(flags);
 
     QPrinter* printer = dialog.showPrinter();
     if (printer == nullptr || !printer->isValid())
-        return;
-    SafePdfOutput output(*printer);
+        return {};
+    // The dialog opens on "Selection" when there is one; a user who switches it to "All" wants
+    // all, which the selection must not narrow.
+    return {printer, selected && printer->printRange() == QPrinter::Selection};
+}
+
+// The lines (blocks) the selection touches. A selection that ends at the very start of a line
+// does not take that line.
+LineRange selectedLines(const ReportBox& box) {
+    const QTextCursor cursor = box.textCursor();
+    const QTextDocument& document = *box.document();
+    const QTextBlock first = document.findBlock(cursor.selectionStart());
+    QTextBlock last = document.findBlock(cursor.selectionEnd());
+    if (last != first && cursor.selectionEnd() == last.position())
+        last = last.previous();
+    return {static_cast<std::size_t>(first.blockNumber()),
+            static_cast<std::size_t>(last.blockNumber())};
+}
+
+// Paints into the printer chosen, a file whole or not at all; what went wrong is told.
+void printWhole(QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+    SafePdfOutput output(printer);
     if (!output.notReady().isEmpty()) {
         forms::showMessage(output.notReady(), forms::kWarningOk);
         return;
     }
-    // The dialog opens on "Selection" when there is one; a user who switches it to "All" wants
-    // all, which the selection must not narrow.
-    const bool switchedToAll =
-        box.selectionLength() != 0 && printer->printRange() != QPrinter::Selection;
-    if (!header.isEmpty()) {
-        printBelowHeader(box, *printer, header, box.selectionLength() != 0 && !switchedToAll);
-    } else if (switchedToAll) {
-        box.print(printer);
-    } else {
-        box.printSelectionOrAll(*printer);
-    }
+    paint(printer);
     if (const QString failure = output.finish(); !failure.isEmpty())
         forms::showMessage(failure, forms::kWarningOk);
+}
+
+}  // namespace
+
+void printReport(ReportBox& box, PrinterDialog& dialog) {
+    const ChosenPrinter chosen = askForPrinter(box, dialog);
+    if (chosen.printer == nullptr)
+        return;
+    printWhole(*chosen.printer, [&](QPrinter& printer) {
+        if (chosen.selectionOnly)
+            box.printSelectionOrAll(printer);
+        else
+            box.print(&printer);
+    });
+}
+
+void printJobSheet(ReportBox& box, PrinterDialog& dialog, const SheetForLines& sheetFor) {
+    const ChosenPrinter chosen = askForPrinter(box, dialog);
+    if (chosen.printer == nullptr)
+        return;
+    const std::optional<LineRange> lines =
+        chosen.selectionOnly ? std::optional(selectedLines(box)) : std::nullopt;
+    const JobSheet sheet = sheetFor(lines);
+    printWhole(*chosen.printer, [&sheet](QPrinter& printer) { paintJobSheet(sheet, printer); });
 }

@@ -88,10 +88,6 @@ void ReportBox::setTable(const QList<QStringList>& rows) {
     setPlainText(lines.join(u'\n'));
 }
 
-QList<QTextOption::Tab> ReportBox::columnStops() const {
-    return document()->defaultTextOption().tabs();
-}
-
 void ReportBox::setColumnStops(const QList<QTextOption::Tab>& stops) {
     QTextOption option = document()->defaultTextOption();
     option.setTabs(stops);

@@ -34,9 +34,6 @@ public:
     // Copied lines keep the tabs, so they paste as columns.
     void setTable(const QList<QStringList>& rows);
 
-    // Where the table's columns end, in the box's pixels; none for a report or a text.
-    QList<QTextOption::Tab> columnStops() const;
-
     // Characters selected, 0 when nothing is.
     int selectionLength() const;
 

@@ -132,3 +132,7 @@ std::string jobLine(const JobState& job, std::string_view separator) {
     return line + "* = stock too light for its share of " +
            numeric::formatGeneral(job.origWeight, separator) + " kg";
 }
+
+std::string originalAreaText(const JobState& job, std::string_view separator) {
+    return targetFigure(job.origArea, separator);
+}

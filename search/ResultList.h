@@ -76,3 +76,6 @@ bool stockCheckOn(const JobState& job);
 // 12.94619 mm², accepted 12.88146 to 13.01092 mm² · * = stock too light for its share of 2 kg",
 // or "… · stock check off". The conductor in words is left out before it was entered. UTF-8.
 std::string jobLine(const JobState& job, std::string_view decimalSeparator = ".");
+
+// The original's area as the job line gives it: "12.94619".
+std::string originalAreaText(const JobState& job, std::string_view decimalSeparator = ".");

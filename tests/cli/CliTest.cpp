@@ -295,6 +295,22 @@ TEST(Cli, OrderFilterAndCsvActOnTheReportsOwnLines) {
               "\"14 SWG X 3, 17 SWG X 2\",12.90506,5,,-0.3176,2\r\n");
 }
 
+TEST(Cli, AFilterThatHidesEveryLineIsNoNoMatch) {
+    // Both lines of the worked example are short of stock.
+    auto args = kWorkedExample;
+    args.push_back("--in-stock-only");
+    EXPECT_EQ(run(args).out, "2 Wire combinations found (0 shown)\n");
+    args.push_back("--rtf");
+    EXPECT_EQ(run(args).out, "{}\n2 Wire combinations found (0 shown)\n");
+}
+
+TEST(Cli, ATotalOnTargetDeviatesByZeroNotMinusZero) {
+    // 12.94619 mm² as typed lies a hair above the float area of one 8 SWG wire.
+    EXPECT_EQ(run({"--rect", "12.94619,1,1", "--available", "8", "--format", "csv"}).out,
+              "combination,total_mm2,wires,short_stock,deviation_pct,sizes\r\n"
+              "8 SWG X 1,12.94619,1,,0.0000,1\r\n");
+}
+
 TEST(Cli, ListOptionsAreRefusedWhereTheyCannotBeMet) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         // Without the stock check no line carries a star: "in stock" would mean nothing.

@@ -2,11 +2,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <memory>
 
 #include "pages/AvailableWiresPage.h"
@@ -16,6 +18,7 @@
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
 #include "platform/CaptionFit.h"
+#include "platform/HelpWindow.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;
@@ -260,6 +263,24 @@ private slots:
         fitCaptions(window);
         QVERIFY(label->geometry().bottom() < box->y());
         QVERIFY(label->heightForWidth(label->width()) <= label->height());
+    }
+
+    void theHelpAndAboutShowTheirCaptionsWhole() {
+        showHelpWindow();
+        HelpWindow* help = openHelpWindow();
+        walk(help, "Help");
+        QTimer::singleShot(0, [this] {
+            QWidget* about = QApplication::activeModalWidget();
+            walk(about, "About");
+            if (about)
+                about->close();
+        });
+        help->aboutButton->click();
+        delete help;
+        for (const QString& misfit : misfits_) {
+            qWarning("%s", qPrintable(misfit));
+        }
+        QVERIFY2(misfits_.isEmpty(), "captions that do not show whole are listed above");
     }
 };
 

@@ -5,12 +5,15 @@
 #include <QPrintDialog>
 #include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
 
+#include "gauge/GaugeTable.h"
+#include "platform/JobSheetPages.h"
 #include "platform/MessageBox.h"
 #include "platform/PdfPrinterDialog.h"
 #include "platform/PrintReport.h"
@@ -61,6 +64,44 @@ QByteArray contentOf(const QString& path) {
 
 QRadioButton* radio(QPrintDialog& dialog, const char* name) {
     return dialog.findChild<QRadioButton*>(name);
+}
+
+// A ranked list of 150 lines, totals of three lengths, and one line whose combination takes
+// every size, far wider than a page.
+JobSheet longSheet() {
+    JobSheet sheet;
+    sheet.title = "Wirnak – equivalent wire combinations";
+    sheet.dated = "Printed 2025-05-03 14:05";
+    sheet.shortTitle = "1 × 8 SWG, 2 kg";
+    sheet.job = {{"Original conductor", "1 × 8 SWG"}, {"Order", "fewest wires, at most 3 sizes"}};
+    sheet.shelf = {{"12 SWG", "0.5 kg"}, {"13.5 SWG", "2 kg"}};
+    sheet.notes = {"best 150 of 150 combinations", "* = stock too light for its share of 2 kg"};
+    sheet.columns = {{"Combination", CellAlignment::Left},
+                     {"Total mm²", CellAlignment::DecimalSeparator},
+                     {"Wires", CellAlignment::Right}};
+    sheet.decimalSeparator = ".";
+    const char* totals[] = {"9.96", "10.01234", "12.9"};
+    for (int i = 0; i < 150; ++i) {
+        sheet.rows.push_back({"14 SWG X " + std::to_string(i + 1) + (i % 3 ? "" : "*"),
+                              totals[i % 3], std::to_string(i + 1)});
+    }
+    std::string everySize;
+    for (GaugeIndex gauge = 0; gauge < kGaugeCount; ++gauge)
+        everySize += (gauge ? ", " : "") + gaugeLabel(gauge) + " X 1";
+    sheet.rows[100][0] = everySize;
+    return sheet;
+}
+
+// Where each word of the PDF begins on its page, in points from the left: its xMin values.
+QMap<QString, QSet<double>> wordStarts(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-bbox", path, "-"});
+    pdftotext.waitForFinished(30000);
+    const QRegularExpression word(R"re(<word xMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+    QMap<QString, QSet<double>> starts;
+    for (const auto& match : word.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput())))
+        starts[match.captured(2)] << match.captured(1).toDouble();
+    return starts;
 }
 
 }  // namespace
@@ -143,6 +184,51 @@ private slots:
         printReport(*box_, *dialog_);
         QCOMPARE(pdfLines(pdf_), simplified(kLines));
         QCOMPARE(dialog_->showPrinter()->outputFileName(), pdf_);
+    }
+
+    void aLongSheetRunsOverNumberedPagesWithItsHeadingsOnEach() {
+        const JobSheet sheet = longSheet();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf_);
+        QVERIFY(paintJobSheet(sheet, printer));
+
+        const QList<QStringList> pages = pdfPages(pdf_);
+        QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+        QCOMPARE(
+            pages[0].mid(0, 6),
+            (QStringList{"Wirnak – equivalent wire combinations", "Printed 2025-05-03 14:05",
+                         "Original conductor 1 × 8 SWG", "Order fewest wires, at most 3 sizes",
+                         "Shelf 12 SWG 0.5 kg 13.5 SWG 2 kg", "best 150 of 150 combinations"}));
+        QStringList listed, expected;
+        for (int page = 0; page < pages.size(); ++page) {
+            QCOMPARE(
+                pages[page].last(),
+                QStringLiteral("1 × 8 SWG, 2 kg Page %1 of %2").arg(page + 1).arg(pages.size()));
+            const qsizetype heading = pages[page].indexOf("Combination Total mm² Wires");
+            QCOMPARE(heading, page == 0 ? 7 : 0);
+            listed << pages[page].mid(heading + 1, pages[page].size() - heading - 2);
+        }
+        // Every line in order; the widest one wrapped after a comma, its figures on its first line.
+        for (const auto& row : sheet.rows)
+            expected << QString::fromStdString(row[0] + " " + row[1] + " " + row[2]);
+        const qsizetype wide = listed.indexOf(QRegularExpression("^8 SWG X 1, 9 SWG X 1,.*"));
+        QVERIFY(wide > 0);
+        const QString figures = QString::fromStdString(" " + sheet.rows[100][1] + " 101");
+        QVERIFY(listed[wide].endsWith(figures));
+        QString wrapped = listed[wide].chopped(figures.size());
+        while (!listed[wide + 1].startsWith("14 SWG")) wrapped += ' ' + listed.takeAt(wide + 1);
+        QCOMPARE(wrapped, QString::fromStdString(sheet.rows[100][0]));
+        listed[wide] = expected[100];
+        QCOMPARE(listed, expected);
+
+        // Totals stand on their decimal point, whatever their length: two whole digits start
+        // at one place on every page, one whole digit further right.
+        const auto starts = wordStarts(pdf_);
+        QCOMPARE(starts["10.01234"].size(), 1);
+        QCOMPARE(starts["10.01234"], starts["12.9"]);
+        QCOMPARE(starts["9.96"].size(), 1);
+        QVERIFY(*starts["9.96"].begin() > *starts["12.9"].begin());
     }
 
     void qtDialogOpensOnAllWithoutPageRange() {

@@ -21,3 +21,22 @@ inline QStringList pdfLines(const QString& path) {
         lines.removeLast();
     return lines;
 }
+
+// The lines of each page of a PDF's text, their blank runs shortened to one, without blank lines.
+inline QList<QStringList> pdfPages(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", path, "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {{"<pdftotext failed>"}};
+    QList<QStringList> pages;
+    for (const QString& page : QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f')) {
+        QStringList lines;
+        for (const QString& line : page.split('\n')) {
+            if (!line.trimmed().isEmpty())
+                lines << line.simplified();
+        }
+        if (!lines.isEmpty())
+            pages << lines;
+    }
+    return pages;
+}
