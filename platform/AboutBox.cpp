@@ -23,6 +23,9 @@ void showAboutBox(QWidget* parent) {
     about.setTextInteractionFlags(Qt::TextBrowserInteraction);
     if (auto* text = about.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
         text->setOpenExternalLinks(true);
+    // The picture is the program's coil: a screen reader would otherwise meet a nameless image.
+    if (auto* icon = about.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        icon->setAccessibleName(QStringLiteral("Wirnak"));
     about.setStandardButtons(QMessageBox::Close);
     about.exec();
 }

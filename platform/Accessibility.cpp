@@ -9,6 +9,7 @@
 #include <QGroupBox>
 
 #include "platform/Controls.h"
+#include "platform/HelpWindow.h"
 #include "platform/Page.h"
 #include "platform/ProgressBar.h"
 
@@ -180,7 +181,7 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
     if (!widget || className != QLatin1String(widget->metaObject()->className())) {
         return nullptr;
     }
-    if (qobject_cast<Page*>(widget)) {
+    if (qobject_cast<Page*>(widget) || qobject_cast<HelpWindow*>(widget)) {
         return new ContainerAccessible(widget, QAccessible::Window);
     }
     if (qobject_cast<Frame*>(widget)) {

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
@@ -10,6 +11,7 @@
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
+#include "platform/Accessibility.h"
 #include "platform/HelpWindow.h"
 #include "tests/support/PageTestRun.h"
 
@@ -52,6 +54,7 @@ private:
     std::unique_ptr<PageTestRun> run_;
 
 private slots:
+    void initTestCase() { installAccessibleWindows(); }
     void init() { run_ = std::make_unique<PageTestRun>(); }
     void cleanup() {
         delete openHelpWindow();
@@ -66,6 +69,8 @@ private slots:
         QTest::keyClick(focused(), Qt::Key_F1);
         HelpWindow* help = openHelpWindow();
         QVERIFY(help != nullptr && QTest::qWaitForWindowExposed(help));
+        // A window of its own to a screen reader, as the pages are.
+        QCOMPARE(QAccessible::queryAccessibleInterface(help)->role(), QAccessible::Window);
         const QString shown = help->text->toPlainText();
         for (const char* part : {"How to use it: one 8 SWG wire from what is on the shelf",
                                  "A star marks a size whose stock is too light", "fewest sizes",
