@@ -27,7 +27,7 @@ void require(bool holds) {
 bool isList(const std::string& out) {
     static const std::regex countLine(
         R"((\d+ Wire combinations found( \(\d+ shown\))?)"
-        R"(|best \d+ of (more than )?\d+ combinations of at most [1-4] sizes( and \d+ wires)?)"
+        R"(|best \d+ of (more than )?\d+ combinations of at most [1-4] sizes?( and \d+ wires?)?)"
         R"(( covered by the stock)?)\n)");
     if (out.starts_with("combination,total_mm2,"))
         return true;
