@@ -372,7 +372,8 @@ std::string reportAsFound(const JobState& job, bool rtf) {
     std::string out = std::move(report.text);
     if (rtf)
         out += "\n";
-    return out + std::to_string(report.written) + " Wire combinations found\n";
+    const auto written = static_cast<std::size_t>(report.written);
+    return out + foundCountLine(written, written) + "\n";
 }
 
 // The list as the user asked for it: ordered, only what the stock covers, or as CSV. The count
@@ -392,10 +393,7 @@ std::string chosenList(const JobState& job, const ListRequest& request) {
     } else {
         out = listText(shown);
     }
-    out += std::to_string(found.size()) + " Wire combinations found";
-    if (shown.size() < found.size())
-        out += " (" + std::to_string(shown.size()) + " shown)";
-    return out + "\n";
+    return out + foundCountLine(found.size(), shown.size()) + "\n";
 }
 
 std::string stopReason(const SearchOutcome& outcome) {

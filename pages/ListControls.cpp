@@ -44,11 +44,6 @@ constexpr int kProgressDelayMs = 500;
 constexpr int kProgressPollMs = 100;
 constexpr int kProgressSteps = 1000;
 
-bool sameChoice(const ListChoice& a, const ListChoice& b) {
-    return a.order == b.order && a.coveredOnly == b.coveredOnly &&
-           a.limits.mostSizes == b.limits.mostSizes && a.limits.mostWires == b.limits.mostWires;
-}
-
 bool savesAsCsv(const SaveFileDialog::Choice& choice) {
     const QString suffix = QFileInfo(choice.path).suffix().toLower();
     if (suffix == QLatin1String("csv"))
@@ -92,12 +87,10 @@ QString stoppedEarlyText(SearchEnd end) {
 // A ranked line in the box's columns: the combination with its stars, the total, then the wires,
 // the sizes and the deviation it is ranked by.
 QStringList rankedRow(const FoundResult& result, std::string_view decimalSeparator) {
-    QString deviation;
-    if (result.deviationPercent) {
-        deviation = QString::fromStdString(deviationText(*result.deviationPercent));
-        deviation.replace(u'.', QString::fromUtf8(decimalSeparator.data(),
-                                                  static_cast<qsizetype>(decimalSeparator.size())));
-    }
+    const QString deviation =
+        result.deviationPercent
+            ? QString::fromStdString(deviationText(*result.deviationPercent, decimalSeparator))
+            : QString();
     return {QString::fromStdString(result.combination),
             QString::fromStdString(numeric::formatGeneral(result.totalArea, decimalSeparator)),
             QString::fromStdString(wiresText(result.wires)),
@@ -161,10 +154,10 @@ std::optional<RankLimits>& rankLimitsOfThisRun() {
 // Once the user changes them, the next run starts from them too.
 void keepRankLimits(const RankLimits& limits) {
     RankLimits& kept = keptRankLimits();
-    if (kept.mostSizes == limits.mostSizes && kept.mostWires == limits.mostWires)
+    if (kept == limits)
         return;
     kept = limits;
-    settings::keepRankingLimits({limits.mostSizes, limits.mostWires});
+    settings::keepRankingLimits(limits);
 }
 
 }  // namespace
@@ -172,11 +165,7 @@ void keepRankLimits(const RankLimits& limits) {
 RankLimits& keptRankLimits() {
     std::optional<RankLimits>& limits = rankLimitsOfThisRun();
     if (!limits) {
-        limits = RankLimits{};
-        if (const auto lastRun = settings::rankingLimits()) {
-            limits->mostSizes = lastRun->mostSizes;
-            limits->mostWires = lastRun->mostWires;
-        }
+        limits = settings::rankingLimits().value_or(RankLimits{});
     }
     return *limits;
 }
@@ -404,7 +393,7 @@ void ListControls::showFoundList(const ListChoice& choice) {
 }
 
 void ListControls::rankingEnded(const RankedList& list, const ListChoice& choice) {
-    if (wanted_ && (list.cancelled || !sameChoice(*wanted_, choice))) {
+    if (wanted_ && (list.cancelled || *wanted_ != choice)) {
         rankingRun_->start(rankingInput_, *wanted_, decimalSeparator_);  // asked for since
         return;
     }

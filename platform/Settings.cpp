@@ -40,7 +40,7 @@ void note(const QString& text) {
 struct Kept {
     std::optional<Shelf> lastShelf;
     QByteArray resultsGeometry;
-    std::optional<RankingLimits> limits;
+    std::optional<RankLimits> limits;
 };
 
 // A plain value as the file holds it: text, unless Qt marked it as something else.
@@ -85,13 +85,13 @@ QString geometryFaultIn(const QSettings& file, QByteArray& geometry) {
     return {};
 }
 
-QString limitsFaultIn(const QSettings& file, std::optional<RankingLimits>& limits) {
+QString limitsFaultIn(const QSettings& file, std::optional<RankLimits>& limits) {
     const auto sizes = numberAt(file, kMostSizes, 1, 4);
     const bool noWireLimit = textAt(file, kMostWires) == kNoLimit;
     const auto wires = noWireLimit ? std::nullopt : numberAt(file, kMostWires, 1, 32767);
     if (!sizes || (!noWireLimit && !wires))
         return QStringLiteral("the ranking limits are damaged");
-    limits = RankingLimits{*sizes, wires};
+    limits = RankLimits{*sizes, wires};
     return {};
 }
 
@@ -161,11 +161,11 @@ void keepResultsGeometry(const QByteArray& geometry) {
     change([&geometry](QSettings& file) { file.setValue(kResultsGeometry, geometry); });
 }
 
-std::optional<RankingLimits> rankingLimits() {
+std::optional<RankLimits> rankingLimits() {
     return readAll().limits;
 }
 
-void keepRankingLimits(const RankingLimits& limits) {
+void keepRankingLimits(const RankLimits& limits) {
     change([&limits](QSettings& file) {
         file.setValue(kMostSizes, QString::number(limits.mostSizes));
         file.setValue(kMostWires, limits.mostWires ? QString::number(*limits.mostWires) : kNoLimit);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "gauge/ShelfFile.h"
+#include "search/ResultList.h"
 
 // What Wirnak keeps for the shop from one run to the next, in the desktop's usual place:
 // $XDG_CONFIG_HOME/Wirnak/Wirnak.conf (~/.config/Wirnak/Wirnak.conf). The file is taken whole
@@ -22,16 +23,10 @@ void keepLastShelf(const Shelf& shelf);
 QByteArray resultsGeometry();
 void keepResultsGeometry(const QByteArray& geometry);
 
-// The shop's limits on a ranked list, as plain values: at most 1..4 sizes, and at most
-// 1..32767 wires or no limit.
-struct RankingLimits {
-    int mostSizes = 3;
-    std::optional<int> mostWires;
-
-    friend bool operator==(const RankingLimits&, const RankingLimits&) = default;
-};
-std::optional<RankingLimits> rankingLimits();
-void keepRankingLimits(const RankingLimits& limits);
+// The shop's limits on a ranked list: at most 1..4 sizes, and at most 1..32767 wires or no
+// limit.
+std::optional<RankLimits> rankingLimits();
+void keepRankingLimits(const RankLimits& limits);
 
 // The file the settings are kept in.
 QString filePath();

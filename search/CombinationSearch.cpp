@@ -202,12 +202,11 @@ void CombinationSearch::buildResultLine(const float& total, const GaugeIndex& le
     for (GaugeIndex v = 0; v <= level; ++v) {
         if (job_.comboText[v].empty())
             continue;
-        // This size's share of the winding's weight, in proportion to its share of the area.
-        const float need = static_cast<float>(job_.comboArea[v] / total) * job_.origWeight;
         if (!line_.empty())
             line_ += ", ";
         line_ += job_.comboText[v];
-        if (weightCheck && need > job_.availWeight[v])
+        if (weightCheck &&
+            stockTooLight(job_.comboArea[v], total, job_.origWeight, job_.availWeight[v]))
             line_ += '*';
     }
 }

@@ -20,6 +20,14 @@ struct SearchOutcome {
     GaugeIndex limitingGauge = -1;  // with CountLimit: the size that would need more wires
 };
 
+// Whether a size's stock is too light for its share of the winding's weight: the share in
+// proportion to the size's share of the combination's area, the quotient first, in single
+// precision, as "*" marks it.
+inline bool stockTooLight(float sizeArea, float total, float windingWeight, float stock) {
+    const float need = static_cast<float>(sizeArea / total) * windingWeight;
+    return need > stock;
+}
+
 // Why a search stopped at the count limit: "26 SWG would need more than 32767 wires".
 std::string countLimitReason(GaugeIndex gauge);
 

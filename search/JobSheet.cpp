@@ -32,11 +32,8 @@ std::vector<std::string> listRow(const FoundResult& result, const ListChoice& ch
     if (isRanked(choice.order)) {
         row.push_back(std::to_string(result.wires));
         row.push_back(std::to_string(result.sizes));
-        std::string deviation =
-            result.deviationPercent ? deviationText(*result.deviationPercent) : "";
-        if (const auto point = deviation.find('.'); point != std::string::npos)
-            deviation.replace(point, 1, separator);
-        row.push_back(deviation);
+        row.push_back(result.deviationPercent ? deviationText(*result.deviationPercent, separator)
+                                              : std::string());
     }
     return row;
 }
@@ -220,13 +217,6 @@ std::size_t textWidth(std::string_view text) {
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;  // not a continuation byte
     }));
-}
-
-std::string foundCountLine(std::size_t foundCount, std::size_t shownCount) {
-    std::string line = std::to_string(foundCount) + " Wire combinations found";
-    if (shownCount < foundCount)
-        line += " (" + std::to_string(shownCount) + " shown)";
-    return line;
 }
 
 JobSheet jobSheet(const JobState& job, const ShownList& list, std::string dated,

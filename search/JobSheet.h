@@ -60,10 +60,6 @@ struct ShownList {
     std::optional<LineRange> selected;  // only these lines of the shown ones
 };
 
-// The page's count line for the list in the order found: "3 Wire combinations found", with
-// " (2 shown)" when the filter hides some.
-std::string foundCountLine(std::size_t foundCount, std::size_t shownCount);
-
 // The sheet for the list as shown. dated says when and how it was made.
 JobSheet jobSheet(const JobState& job, const ShownList& list, std::string dated,
                   std::string_view decimalSeparator = ".");

@@ -390,12 +390,10 @@ void Ranker::reportProgress(std::size_t size, int count, int counts) {
     }
 }
 
-// As the search marks an entry: the size's share of the winding's weight, in proportion to its
-// share of the area, the quotient first, beyond its stock.
+// As the search marks an entry, from the area the search gives the size's count.
 bool Ranker::starred(const Pick& pick, float total) const {
     const float area = static_cast<float>(pick.count) * input_.availArea[pick.gauge];
-    const float need = static_cast<float>(area / total) * input_.origWeight;
-    return need > input_.availWeight[pick.gauge];
+    return stockTooLight(area, total, input_.origWeight, input_.availWeight[pick.gauge]);
 }
 
 bool Ranker::covered(const Candidate& candidate) const {
@@ -470,8 +468,10 @@ std::string rankedCountLine(const RankedList& list, const ListChoice& choice) {
     return line;
 }
 
-std::string deviationText(double percent) {
-    const std::string figure = numeric::formatFixed(percent, 2);
+std::string deviationText(double percent, std::string_view decimalSeparator) {
+    std::string figure = numeric::formatFixed(percent, 2);
+    if (const auto point = figure.find('.'); point != std::string::npos)
+        figure.replace(point, 1, decimalSeparator);
     return (figure.starts_with('-') ? "" : "+") + figure + " %";
 }
 

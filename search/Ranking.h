@@ -63,7 +63,7 @@ RankedList rankCombinations(const RankingInput& input, const ListChoice& choice,
 // "best 3 of 120 combinations of at most 3 sizes and 12 wires covered by the stock"
 std::string rankedCountLine(const RankedList& list, const ListChoice& choice);
 // "+0.20 %", "-0.23 %": always a sign, two decimals, never "-0.00 %"
-std::string deviationText(double percent);
+std::string deviationText(double percent, std::string_view decimalSeparator = ".");
 std::string wiresText(long wires);  // "6 wires", "1 wire"
 std::string sizesText(int sizes);   // "3 sizes", "1 size"
 // The report's line, then wires, sizes and deviation, two blanks apart:

@@ -117,6 +117,13 @@ bool isRanked(ResultOrder order) {
     return order != ResultOrder::AsFound;
 }
 
+std::string foundCountLine(std::size_t foundCount, std::size_t shownCount) {
+    std::string line = std::to_string(foundCount) + " Wire combinations found";
+    if (shownCount < foundCount)
+        line += " (" + std::to_string(shownCount) + " shown)";
+    return line;
+}
+
 bool stockCheckOn(const JobState& job) {
     return job.noWeightCheck != 1;
 }

@@ -40,6 +40,8 @@ enum class ResultOrder {
 struct RankLimits {
     int mostSizes = 3;             // 1..4
     std::optional<int> mostWires;  // 1..32767; empty = no limit
+
+    friend bool operator==(const RankLimits&, const RankLimits&) = default;
 };
 
 // Which of the results are shown, and in which order. As found, ties keep the order found; the
@@ -53,6 +55,8 @@ struct ListChoice {
     ResultOrder order = ResultOrder::AsFound;
     bool coveredOnly = false;  // only the results without "*"
     RankLimits limits;         // for the ranked orders only
+
+    friend bool operator==(const ListChoice&, const ListChoice&) = default;
 };
 
 // Every order but the search's own.
@@ -68,6 +72,10 @@ FoundResult foundResult(const std::string& combination, float total, double targ
 
 // The results the choice shows, in the order it asks for.
 std::vector<FoundResult> shownResults(std::vector<FoundResult> found, const ListChoice& choice);
+
+// The count line for the list in the order found: "3 Wire combinations found", with
+// " (2 shown)" when the filter hides some.
+std::string foundCountLine(std::size_t foundCount, std::size_t shownCount);
 
 // Whether the search marked short stock; when it did not, no result carries "*".
 bool stockCheckOn(const JobState& job);

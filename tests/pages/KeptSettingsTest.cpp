@@ -115,7 +115,7 @@ private slots:
         list.mostSizesBox->setValue(2);
         list.mostWiresBox->setValue(40);
         QTRY_VERIFY(!list.rankingPending());
-        QCOMPARE(settings::rankingLimits(), (settings::RankingLimits{2, 40}));
+        QCOMPARE(settings::rankingLimits(), (RankLimits{2, 40}));
         QVERIFY(endRun(run_).isEmpty());
 
         startRankLimitsAfresh();
@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(results().listControls->mostSizesBox->value(), 2);
         QCOMPARE(results().listControls->mostWiresBox->value(), 40);
         settings::keepRankingLimits({4, 32767});
-        QCOMPARE(settings::rankingLimits(), (settings::RankingLimits{4, 32767}));
+        QCOMPARE(settings::rankingLimits(), (RankLimits{4, 32767}));
     }
 
     // The shelf takes the place of the ticks, and the page's checks apply as to typed weights.
