@@ -10,7 +10,11 @@ std::string rankedOutput(const RankedList& list, const ListChoice& choice, Ranke
         case RankedFormat::Csv:
             return listCsv(list.best);
         case RankedFormat::Rtf:
-            out = listRtf(list.best) + "\n";
+            // A filter that hides every line leaves the box empty; the apology is for a space
+            // that holds no combination at all.
+            out =
+                (list.best.empty() && choice.coveredOnly ? std::string("{}") : listRtf(list.best)) +
+                "\n";
             break;
         case RankedFormat::Text:
             for (const FoundResult& result : list.best) out += rankedTextLine(result) + "\n";

@@ -302,6 +302,9 @@ TEST(Cli, AFilterThatHidesEveryLineIsNoNoMatch) {
     EXPECT_EQ(run(args).out, "2 Wire combinations found (0 shown)\n");
     args.push_back("--rtf");
     EXPECT_EQ(run(args).out, "{}\n2 Wire combinations found (0 shown)\n");
+    args.insert(args.end(), {"--order", "wires"});
+    EXPECT_EQ(run(args).out,
+              "{}\nbest 0 of 0 combinations of at most 3 sizes covered by the stock\n");
 }
 
 TEST(Cli, ATotalOnTargetDeviatesByZeroNotMinusZero) {
