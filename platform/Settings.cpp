@@ -95,10 +95,10 @@ QString shelfFaultIn(const QSettings& file, std::optional<Shelf>& shelf) {
 
 QString geometryFaultIn(const QSettings& file, QByteArray& geometry) {
     const QVariant value = file.value(kResultsGeometry);
-    // Qt's own reading of a window's geometry is its check.
+    // Qt's own reading of a window's geometry is the last check, once the sizes are sane.
     QWidget probe;
-    if (value.typeId() != QMetaType::QByteArray || !probe.restoreGeometry(value.toByteArray()) ||
-        !geometryFitsTheScreens(value.toByteArray()))
+    if (value.typeId() != QMetaType::QByteArray || !geometryFitsTheScreens(value.toByteArray()) ||
+        !probe.restoreGeometry(value.toByteArray()))
         return QStringLiteral("the results window's size and place are damaged");
     geometry = value.toByteArray();
     return {};
