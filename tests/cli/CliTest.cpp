@@ -399,7 +399,9 @@ TEST(Cli, AShelfFileStandsForTheAvailableList) {
     std::filesystem::remove(path);
     // A folder is no file to read, whatever its name says.
     std::filesystem::create_directory(path);
-    EXPECT_EQ(run(withShelf("")).err.substr(0, run(withShelf("")).err.find('\n')),
+    const auto folder = run({"--round", "8=1", "--shelf", path});
+    EXPECT_EQ(folder.status, 2);
+    EXPECT_EQ(folder.err.substr(0, folder.err.find('\n')),
               "wirnak-cli: " + path + ": cannot be read: Is a directory");
     std::filesystem::remove(path);
 }
