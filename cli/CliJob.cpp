@@ -8,12 +8,12 @@
 #include <string_view>
 
 #include "WirnakInfo.h"
-#include "cli/Quoted.h"
 #include "cli/RankedOutput.h"
 #include "cli/ShelfOption.h"
 #include "gauge/CornerRadius.h"
 #include "gauge/JobState.h"
 #include "gauge/Numeric.h"
+#include "gauge/Quoted.h"
 #include "search/CombinationSearch.h"
 #include "search/ListFormats.h"
 #include "search/Ranking.h"
@@ -118,7 +118,7 @@ GivenOptions parseOptions(const std::vector<std::string>& args) {
         const std::string_view name = arg.substr(0, eq);
         const OptionRule* rule = ruleFor(name);
         if (!rule)
-            throw BadInput("unknown argument " + quoted(arg));
+            throw BadInput("unknown argument " + shown::quoted(arg));
         std::string value;
         if (!rule->takesValue) {
             if (eq != std::string_view::npos)
@@ -152,7 +152,7 @@ GaugeIndex gaugeNamed(const std::string& number, const std::string& option) {
         if (gaugeNumber(i) == number)
             return i;
     }
-    throw BadInput(option + ": unknown SWG size " + quoted(number));
+    throw BadInput(option + ": unknown SWG size " + shown::quoted(number));
 }
 
 // "GAUGE=VALUE" or "GAUGE"; each size at most once per list.
@@ -185,10 +185,10 @@ Number numberFrom(const std::string& text, const std::string& what,
                   std::optional<Number> (*convert)(std::string_view, std::string_view),
                   const char* doesNotFit = "is too large") {
     if (!numeric::isNumeric(text))
-        throw BadInput(what + ": " + quoted(text) + " is not a number");
+        throw BadInput(what + ": " + shown::quoted(text) + " is not a number");
     const auto value = convert(text, {});
     if (!value)
-        throw BadInput(what + ": " + quoted(text) + " " + doesNotFit);
+        throw BadInput(what + ": " + shown::quoted(text) + " " + doesNotFit);
     return *value;
 }
 
@@ -213,7 +213,7 @@ double roundTarget(JobState& job, const std::string& list) {
 double cornerRadiusFrom(const std::optional<std::string>& given, double width, double thickness) {
     const CornerRadius radius = given ? readCornerRadius(*given, width, thickness) : CornerRadius{};
     if (radius.fault != CornerRadiusFault::None)
-        throw BadInput("--corner-radius: " + quoted(*given) + " " +
+        throw BadInput("--corner-radius: " + shown::quoted(*given) + " " +
                        std::string(cornerRadiusReason(radius.fault)));
     return radius.mm;
 }
@@ -227,7 +227,8 @@ double rectangularTarget(JobState& job, const std::string& list,
     double sizes[3];
     for (int k = 0; k < 3; ++k) {
         if (!numeric::isNumeric(parts[k]))
-            throw BadInput(std::string(names[k]) + ": " + quoted(parts[k]) + " is not a number");
+            throw BadInput(std::string(names[k]) + ": " + shown::quoted(parts[k]) +
+                           " is not a number");
         const auto size = numeric::toDouble(parts[k]);
         // Beyond a double, as the wizard answers it: the cross-section is too large.
         if (!size)
@@ -288,7 +289,7 @@ void setUpJob(JobState& job, const GivenOptions& options) {
     if (weight)
         job.origWeight = singleFrom(*weight, "--weight");
     if (job.origWeight < 0)  // every share would be negative, and no line would be starred
-        throw BadInput("--weight: " + quoted(*weight) + " is negative");
+        throw BadInput("--weight: " + shown::quoted(*weight) + " is negative");
     const bool allWeighed = setAvailable(job, *available);
     // As in the wizard: without a weight for the winding or for a size, the check is off.
     if (!weight || !allWeighed)
@@ -308,7 +309,7 @@ Choice oneOf(const std::optional<std::string>& given, std::string_view option,
             return choice;
         known += (known.empty() ? "" : ", ") + std::string(word);
     }
-    throw BadInput(std::string(option) + ": " + quoted(*given) + " is not one of " + known);
+    throw BadInput(std::string(option) + ": " + shown::quoted(*given) + " is not one of " + known);
 }
 
 // A limit on a ranked list: a whole number in least..most.
@@ -316,8 +317,9 @@ int limitFrom(const std::string& text, std::string_view option, int least, int m
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < least || value > most)
-        throw BadInput(std::string(option) + ": " + quoted(text) + " is not a whole number from " +
-                       std::to_string(least) + " to " + std::to_string(most));
+        throw BadInput(std::string(option) + ": " + shown::quoted(text) +
+                       " is not a whole number from " + std::to_string(least) + " to " +
+                       std::to_string(most));
     return value;
 }
 

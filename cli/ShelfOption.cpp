@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "cli/Quoted.h"
+#include "gauge/Quoted.h"
 #include "gauge/ShelfFile.h"
 
 namespace cli {
@@ -12,7 +12,7 @@ namespace cli {
 namespace {
 
 std::string cannotRead(const std::string& path, int error) {
-    return shownPath(path) + ": cannot be read: " + std::strerror(error);
+    return shown::path(path) + ": cannot be read: " + std::strerror(error);
 }
 
 }  // namespace
@@ -29,11 +29,11 @@ ShelfOption readShelfOption(const std::string& path) {
     if (error != 0)
         return {{}, cannotRead(path, error)};
     if (text.size() > kLargestShelfFile)
-        return {{}, shownPath(path) + ": too long for a shelf file"};
+        return {{}, shown::path(path) + ": too long for a shelf file"};
 
     const ShelfReading reading = readShelf(text);
     if (!reading.ok())
-        return {{}, shelfFault(shownPath(path), reading)};
+        return {{}, shelfFault(shown::path(path), reading)};
     std::string available;
     for (const ShelfSize& size : reading.shelf) {
         available += (available.empty() ? "" : ",") + gaugeNumber(size.gauge);

@@ -1,6 +1,7 @@
 #include "gauge/ShelfFile.h"
 
 #include "gauge/Numeric.h"
+#include "gauge/Quoted.h"
 
 namespace {
 
@@ -12,23 +13,6 @@ std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
     return text;
-}
-
-// A part of a line as a message shows it: quoted, on one line, and cut short when long.
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kMostShown = 40;
-    std::size_t cut = text.size();
-    if (cut > kMostShown) {
-        cut = kMostShown - 3;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-            --cut;  // not inside a UTF-8 character
-    }
-    std::string shown = "'";
-    for (const char c : text.substr(0, cut)) {
-        const auto byte = static_cast<unsigned char>(c);
-        shown += byte < 0x20 || byte == 0x7F ? '?' : c;
-    }
-    return shown + (cut < text.size() ? "...'" : "'");
 }
 
 std::optional<GaugeIndex> gaugeNumbered(std::string_view number) {
@@ -45,12 +29,12 @@ std::string weightFault(std::string_view weight, GaugeIndex gauge) {
     if (weight.empty())
         return "the weight" + of + " is missing after '='";
     if (!numeric::isNumeric(weight))
-        return "the weight" + of + ", " + quoted(weight) + ", is not a number";
+        return "the weight" + of + ", " + shown::quoted(weight) + ", is not a number";
     const auto kilograms = numeric::toSingle(weight);
     if (!kilograms)
-        return "the weight" + of + ", " + quoted(weight) + ", is too large";
+        return "the weight" + of + ", " + shown::quoted(weight) + ", is too large";
     if (*kilograms < 0)
-        return "the weight" + of + ", " + quoted(weight) + ", is negative";
+        return "the weight" + of + ", " + shown::quoted(weight) + ", is negative";
     return {};
 }
 
@@ -66,10 +50,10 @@ LineReading readLine(std::string_view line) {
     const auto eq = line.find('=');
     const std::string_view number = trimmed(line.substr(0, eq));
     if (number.empty() || (eq != std::string_view::npos && line.find('=', eq + 1) != line.npos))
-        return {std::nullopt, quoted(line) + " is neither GAUGE nor GAUGE=KG"};
+        return {std::nullopt, shown::quoted(line) + " is neither GAUGE nor GAUGE=KG"};
     const auto gauge = gaugeNumbered(number);
     if (!gauge)
-        return {std::nullopt, "unknown SWG size " + quoted(number)};
+        return {std::nullopt, "unknown SWG size " + shown::quoted(number)};
     ShelfSize size{*gauge, std::nullopt};
     if (eq != std::string_view::npos) {
         const std::string_view weight = trimmed(line.substr(eq + 1));

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPointer>
 
+#include "gauge/Quoted.h"
 #include "pages/AvailableWiresPage.h"
 #include "platform/MessageBox.h"
 #include "platform/WholeFile.h"
@@ -18,14 +19,19 @@ namespace {
 const QString kShelfFilter = QStringLiteral("Text files (*.txt)");
 const QString kAnyFilter = QStringLiteral("All files (*)");
 
+// A path, or a file's name, as messages show paths: whatever bytes it holds, as plain text.
+QString shownPath(const QString& path) {
+    return QString::fromStdString(
+        shown::path(QFile::encodeName(QDir::toNativeSeparators(path)).toStdString()));
+}
+
 // The file's text, or why there is none. A file longer than any shelf is not read.
 QString readText(const QString& path, QByteArray& text) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    text = file.read(static_cast<qint64>(kLargestShelfFile) + 1);
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
+    const QString error = readRegularFile(path, static_cast<qint64>(kLargestShelfFile) + 1, text);
+    if (error == kNotARegularFile)
+        return shownPath(QFileInfo(path).fileName()) + QStringLiteral(": ") + error;
+    if (!error.isEmpty())
+        return error;
     if (static_cast<std::size_t>(text.size()) > kLargestShelfFile)
         return QStringLiteral("It is too long for a shelf file.");
     return {};
@@ -69,13 +75,13 @@ void ShelfFiles::open() {
     if (path && fault.isEmpty()) {
         reading = readShelf(text.toStdString());
         if (!reading.ok()) {
-            const QString name = QFileInfo(*path).fileName();
+            const QString name = shownPath(QFileInfo(*path).fileName());
             fault = QString::fromStdString(shelfFault(name.toStdString(), reading));
         }
     }
     if (!fault.isEmpty()) {
         showMessage(QStringLiteral("The shelf could not be opened from\n%1\n\n%2")
-                        .arg(QDir::toNativeSeparators(*path), fault),
+                        .arg(shownPath(*path), fault),
                     kWarningOk);
     }
     if (!path || !fault.isEmpty()) {
@@ -99,7 +105,7 @@ void ShelfFiles::save() {
                : QString();
     if (!error.isEmpty()) {
         showMessage(QStringLiteral("The shelf could not be saved as\n%1\n\n%2")
-                        .arg(QDir::toNativeSeparators(choice->path), error),
+                        .arg(shownPath(choice->path), error),
                     kWarningOk);
     } else if (choice) {
         lastPath_ = choice->path;

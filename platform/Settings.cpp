@@ -1,14 +1,19 @@
 #include "platform/Settings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QWidget>
 #include <QtDebug>
 #include <functional>
 
 #include "gauge/Numeric.h"
+#include "gauge/Quoted.h"
 #include "platform/App.h"
+#include "platform/KeptGeometry.h"
 
 namespace settings {
 namespace {
@@ -20,13 +25,26 @@ const QString kMostSizes = QStringLiteral("ranking/mostSizes");
 const QString kMostWires = QStringLiteral("ranking/mostWires");
 const QString kNoLimit = QStringLiteral("none");
 
-// The settings file itself, named after the organisation and the application.
+// Far more than the program ever keeps. QSettings reads the whole file as it opens it, and a
+// file of some megabytes would hold up every page that looks at it.
+constexpr qint64 kLargestFile = 1024 * 1024;
+
+// The settings file itself, named after the organisation and the application, where the
+// desktop keeps them (QSettings' own place for them, without its fallbacks to other files). Its
+// path is known before the file is opened, which the size check needs.
 class SettingsFile : public QSettings {
 public:
-    SettingsFile()
-        : QSettings(QSettings::NativeFormat, QSettings::UserScope, forms::App::organisation(),
-                    forms::App::title()) {}
+    SettingsFile() : QSettings(filePath(), QSettings::IniFormat) {}
 };
+
+bool tooLarge() {
+    return QFileInfo(filePath()).size() > kLargestFile;
+}
+
+// The path as notes show paths, whatever bytes it holds.
+QString shownFilePath() {
+    return QString::fromStdString(shown::path(QFile::encodeName(filePath()).toStdString()));
+}
 
 // Each note once per run, however often the file is read.
 void note(const QString& text) {
@@ -77,9 +95,10 @@ QString shelfFaultIn(const QSettings& file, std::optional<Shelf>& shelf) {
 
 QString geometryFaultIn(const QSettings& file, QByteArray& geometry) {
     const QVariant value = file.value(kResultsGeometry);
-    // Qt's own reading of a window's geometry is its check.
+    // Qt's own reading of a window's geometry is the last check, once the sizes are sane.
     QWidget probe;
-    if (value.typeId() != QMetaType::QByteArray || !probe.restoreGeometry(value.toByteArray()))
+    if (value.typeId() != QMetaType::QByteArray || !geometryFitsTheScreens(value.toByteArray()) ||
+        !probe.restoreGeometry(value.toByteArray()))
         return QStringLiteral("the results window's size and place are damaged");
     geometry = value.toByteArray();
     return {};
@@ -100,7 +119,11 @@ QString limitsFaultIn(const QSettings& file, std::optional<RankLimits>& limits) 
 QString read(const QSettings& file, Kept& kept) {
     switch (file.status()) {
         case QSettings::AccessError:
-            return QStringLiteral("it cannot be read");
+            // QSettings says the same when it could not write what it was given to keep; those
+            // values stay with it for the run, and change() has said that they are not saved.
+            if (QFile readable(filePath()); !readable.open(QIODevice::ReadOnly))
+                return QStringLiteral("it cannot be read");
+            break;
         case QSettings::FormatError:
             return QStringLiteral("it is not a settings file");
         case QSettings::NoError:
@@ -118,18 +141,25 @@ QString read(const QSettings& file, Kept& kept) {
 
 // The file's values, or nothing of it when any fails.
 Kept readAll() {
-    SettingsFile file;
     Kept kept;
-    const QString fault = read(file, kept);
+    QString fault;
+    if (tooLarge()) {
+        fault = QStringLiteral("it is larger than 1 MiB");
+    } else {
+        SettingsFile file;
+        fault = read(file, kept);
+    }
     if (fault.isEmpty())
         return kept;
     note(QStringLiteral("the settings in %1 are ignored: %2. 'wirnak --reset' forgets them.")
-             .arg(file.fileName(), fault));
+             .arg(shownFilePath(), fault));
     return {};
 }
 
 // A damaged file is written afresh, since nothing of it is used.
 void change(const std::function<void(QSettings&)>& write) {
+    if (tooLarge())
+        QFile::remove(filePath());  // rather than read it only to clear it
     SettingsFile file;
     Kept unused;
     if (!read(file, unused).isEmpty())
@@ -138,7 +168,7 @@ void change(const std::function<void(QSettings&)>& write) {
     file.sync();
     if (file.status() != QSettings::NoError)
         note(QStringLiteral("the settings could not be saved in %1; the job goes on without them.")
-                 .arg(file.fileName()));
+                 .arg(shownFilePath()));
 }
 
 }  // namespace
@@ -173,7 +203,9 @@ void keepRankingLimits(const RankLimits& limits) {
 }
 
 QString filePath() {
-    return SettingsFile().fileName();
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(forms::App::organisation() + QLatin1Char('/') + forms::App::title() +
+                  QStringLiteral(".conf"));
 }
 
 QString forgetAll() {

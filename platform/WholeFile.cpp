@@ -1,7 +1,10 @@
 #include "platform/WholeFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
@@ -20,6 +23,24 @@ QString reasonFor(const QFileDevice& file, int error) {
 
 QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString readRegularFile(const QString& path, qint64 most, QByteArray& text) {
+    const int handle =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0)
+        return systemReason(errno);
+    QFile file;
+    file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    struct stat status {};
+    if (::fstat(handle, &status) != 0)
+        return systemReason(errno);
+    if (!S_ISREG(status.st_mode))
+        return kNotARegularFile;
+    text = file.read(most);
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return {};
 }
 
 QString writeAll(QFileDevice& file, const QByteArray& content) {

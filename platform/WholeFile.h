@@ -15,5 +15,12 @@ QString writeWholeFile(const QString& path, const QByteArray& content);
 // it could not, "" when it could.
 QString writeAll(QFileDevice& file, const QByteArray& content);
 
+// Reads the first `most` bytes of a regular file into text (all of it when it is shorter). A
+// file of any other kind is refused before anything is read from it, and opening it does not
+// wait: a FIFO without a writer would otherwise hold the program until one came. Returns why the
+// file could not be read, kNotARegularFile or the system's words, "" when it was.
+QString readRegularFile(const QString& path, qint64 most, QByteArray& text);
+inline const QString kNotARegularFile = QStringLiteral("not a regular file");
+
 // The system's words for an error number, as strerror gives them.
 QString systemReason(int error);

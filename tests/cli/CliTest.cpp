@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <thread>
 
 #include "cli/CliJob.h"
+#include "gauge/ShelfFile.h"
 
 namespace {
 
@@ -369,7 +371,65 @@ TEST(Cli, AShelfFileStandsForTheAvailableList) {
     both.insert(both.end(), {"--available", "12"});
     EXPECT_NE(run(both).err.find("not both"), std::string::npos);
     EXPECT_NE(run(withShelf("")).err.find("names no SWG size"), std::string::npos);
+
+    // The size limit to the byte, and what a file holds shown as a typed value is.
+    const std::string worked = "12=0.5\n13.5=2\n14=1\n";
+    const auto paddedTo = [&worked](std::size_t size) {
+        return worked + "#" + std::string(size - worked.size() - 2, '-') + "\n";
+    };
+    const auto workedOut = run(kWorkedExample).out;
+    const std::pair<std::string, std::string> files[] = {
+        {paddedTo(kLargestShelfFile), ""},
+        {paddedTo(kLargestShelfFile + 1), path + ": too long for a shelf file\n"},
+        {"\xc2\x9b"
+         "2J\xc2\x9b"
+         "31mRED=1\n",
+         path + R"(:1: unknown SWG size '\xc2\x9b2J\xc2\x9b31mRED')" + "\n"},
+        {"12=0.5\n14=\x1b[31m\xff\x7f\n",
+         path + R"(:2: the weight of 14 SWG, '\e[31m\xff\x7f', is not a number)" + "\n"},
+    };
+    for (const auto& [text, fault] : files) {
+        SCOPED_TRACE(text.substr(0, 40));
+        const auto outcome = run(withShelf(text));
+        EXPECT_EQ(outcome.status, fault.empty() ? 0 : 2);
+        EXPECT_EQ(outcome.out, fault.empty() ? workedOut : "");
+        EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n') + 1),
+                  fault.empty() ? "" : "wirnak-cli: " + fault);
+    }
     std::filesystem::remove(path);
+    // A folder is no file to read, whatever its name says.
+    std::filesystem::create_directory(path);
+    const auto folder = run({"--round", "8=1", "--shelf", path});
+    EXPECT_EQ(folder.status, 2);
+    EXPECT_EQ(folder.err.substr(0, folder.err.find('\n')),
+              "wirnak-cli: " + path + ": cannot be read: Is a directory");
+    std::filesystem::remove(path);
+}
+
+// A pipe is read as a file is (/dev/stdin, a shell's <(...)), within the same limit.
+TEST(Cli, AShelfIsReadFromAPipe) {
+    const auto throughPipe = [](const std::string& text) {
+        int ends[2];
+        EXPECT_EQ(::pipe(ends), 0);
+        std::thread writer([&text, in = ends[1]] {
+            for (std::size_t done = 0; done < text.size();) {
+                const auto written = ::write(in, text.data() + done, text.size() - done);
+                if (written <= 0)
+                    break;  // the reader stopped at its limit
+                done += static_cast<std::size_t>(written);
+            }
+            ::close(in);
+        });
+        const auto outcome = run(
+            {"--round", "8=1", "--weight", "2", "--shelf", "/dev/fd/" + std::to_string(ends[0])});
+        ::close(ends[0]);
+        writer.join();
+        return outcome;
+    };
+    EXPECT_EQ(throughPipe("12=0.5\n13.5=2\n14=1\n").out, run(kWorkedExample).out);
+    const auto tooLong = throughPipe(std::string(kLargestShelfFile + 1, '#'));
+    EXPECT_EQ(tooLong.status, 2);
+    EXPECT_NE(tooLong.err.find(": too long for a shelf file"), std::string::npos) << tooLong.err;
 }
 
 TEST(Cli, RankedOrdersAnswerFromTheWholeShelf) {
@@ -407,6 +467,50 @@ TEST(Cli, RankedOrdersAnswerFromTheWholeShelf) {
         {"--rect", "5420,1,1", "--available", "26", "--order", "closest", "--most-wires", "32767"});
     EXPECT_EQ(limited.status, 0);
     EXPECT_TRUE(limited.out.ends_with(" combinations of at most 3 sizes and 32767 wires\n"));
+
+    // The edges of the wire count and of the limits, as found and ranked.
+    struct Edge {
+        std::vector<std::string> args;
+        int status;
+        std::string outEnd;  // what the output ends with
+        std::string err;
+    };
+    const std::string stopped =
+        "wirnak-cli: search stopped early: 26 SWG would need more than 32767 wires\n";
+    const Edge edges[] = {
+        // 606 to 612 wires of 26 SWG lie in the window; the limit leaves those below it.
+        {{"--rect", "100,1,1", "--available", "26", "--order", "wires", "--most-wires", "600"},
+         0,
+         "\n26 SWG X 600,      99.71414  600 wires  1 size  -0.29 %\n"
+         "best 2 of 2 combinations of at most 3 sizes and 600 wires\n",
+         ""},
+        // Both sizes would need more than 32767 wires: the thinner is the one named.
+        {{"--rect", "7000,1,1", "--available", "25,26"}, 3, "0 Wire combinations found\n", stopped},
+        {{"--rect", "7000,1,1", "--available", "26,25", "--order", "wires"}, 3, "", stopped},
+        // 32767 wires whose total is the window's top itself: within it, and the search ends.
+        {{"--rect", "5418.46335,1,1", "--available", "26"},
+         0,
+         "\n26 SWG X 32767,      5445.556\n327 Wire combinations found\n",
+         ""},
+        {{"--rect", "5418.46335,1,1", "--available", "26", "--order", "closest"},
+         0,
+         "best 327 of 327 combinations of at most 3 sizes\n",
+         ""},
+        // Emptied by the limits alone, a ranked list is the report's apology.
+        {threeOrders({"--order", "wires", "--most-wires", "3", "--rtf"}), 0,
+         "{Sorry no match found}\nbest 0 of 0 combinations of at most 3 sizes and 3 wires\n", ""},
+    };
+    for (const Edge& edge : edges) {
+        SCOPED_TRACE(edge.args[1]);
+        const auto outcome = run(edge.args);
+        EXPECT_EQ(outcome.status, edge.status);
+        EXPECT_TRUE(edge.outEnd.empty() ? outcome.out.empty() : outcome.out.ends_with(edge.outEnd))
+            << outcome.out.substr(outcome.out.size() -
+                                  std::min<std::size_t>(200, outcome.out.size()));
+        EXPECT_EQ(outcome.err, edge.err);
+    }
+    const auto limitedTo600 = run(edges[0].args);
+    EXPECT_EQ(std::count(limitedTo600.out.begin(), limitedTo600.out.end(), '\n'), 3);
 }
 
 TEST(Cli, HelpPrintsTheUsage) {

@@ -29,10 +29,24 @@ TEST(ShelfFile, ReadsEachFormOfLineAndNamesTheLineOfTheFirstFault) {
         {"#\n12=-1\n", {}, 2, "the weight of 12 SWG, '-1', is negative"},
         {"12=\n", {}, 1, "the weight of 12 SWG is missing after '='"},
         {"12=1e99\n", {}, 1, "the weight of 12 SWG, '1e99', is not a number"},
-        {"12=" + std::string(60, '9'),
+        {"12=" + std::string(61, '9'),
          {},
          1,
-         "the weight of 12 SWG, '" + std::string(37, '9') + "...', is too large"},
+         "the weight of 12 SWG, '" + std::string(57, '9') + "...', is too large"},
+        // What the file holds is shown as the command line shows what is typed.
+        {"\xc2\x9b"
+         "2J\xc2\x9b"
+         "31mRED=1\n",
+         {},
+         1,
+         R"(unknown SWG size '\xc2\x9b2J\xc2\x9b31mRED')"},
+        {"12=\x1b[2J\x7f\n", {}, 1, R"(the weight of 12 SWG, '\e[2J\x7f', is not a number)"},
+        {"\xff\xfe\\=1\n", {}, 1, R"(unknown SWG size '\xff\xfe\\')"},
+        // é is two bytes: cutting after 57 bytes would split the second one.
+        {"12=" + std::string(56, '9') + "\u00e9\u00e9\u00e9\u00e9",
+         {},
+         1,
+         "the weight of 12 SWG, '" + std::string(56, '9') + "...', is not a number"},
         {"12=1=2\n", {}, 1, "'12=1=2' is neither GAUGE nor GAUGE=KG"},
         {"12 13\n", {}, 1, "unknown SWG size '12 13'"},
         {"=5\n", {}, 1, "'=5' is neither GAUGE nor GAUGE=KG"},

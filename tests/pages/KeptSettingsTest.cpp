@@ -1,6 +1,11 @@
+#include <sys/stat.h>
+
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QSettings>
 #include <QTest>
 #include <memory>
 
@@ -14,6 +19,7 @@
 #include "pages/Wizard.h"
 #include "platform/ScriptedSaveFileDialog.h"
 #include "platform/Settings.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;
@@ -29,6 +35,17 @@ void writeFile(const QString& path, const QByteArray& content) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+}
+
+// A window's size and place as QWidget::saveGeometry writes them, with every rectangle given.
+QByteArray geometryRecord(const QRect& rect) {
+    QByteArray record;
+    QDataStream out(&record, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_4_0);
+    const qint32 screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+    out << quint32{0x1D9D0CB} << quint16{3} << quint16{0} << rect << rect << qint32{0} << quint8{0}
+        << quint8{0} << screenWidth << rect;
+    return record;
 }
 
 struct ScriptedOpenFileDialog : OpenFileDialog {
@@ -166,21 +183,52 @@ private slots:
 
     void aDamagedFileIsIgnoredWholeWithOneNote_data() {
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("geometry");  // the results window's, where given
         QTest::addColumn<QString>("fault");
         const QByteArray shelf = "[shelf]\nlast=\"12=0.5\\n14=1\\n\"\n";
-        QTest::newRow("not INI") << QByteArray("[shelf\nlast=12\n") << "not a settings file";
-        QTest::newRow("unknown gauge") << QByteArray("[shelf]\nlast=\"12\\n7=1\"\n")
+        const QByteArray none;
+        QTest::newRow("not INI") << QByteArray("[shelf\nlast=12\n") << none
+                                 << "not a settings file";
+        QTest::newRow("unknown gauge") << QByteArray("[shelf]\nlast=\"12\\n7=1\"\n") << none
                                        << "last shelf is damaged (line 2: unknown SWG size '7')";
+        QTest::newRow("C1 controls") << QByteArray(
+                                            "[shelf]\nlast=\"\xc2\x9b"
+                                            "31m=1\"\n")
+                                     << none << R"(unknown SWG size '\xc2\x9b31m')";
+        QTest::newRow("not a text") << QByteArray("[shelf]\nlast=@ByteArray(12)\n") << none
+                                    << "the last shelf is not a text";
         QTest::newRow("five sizes") << shelf + "[ranking]\nmostSizes=5\nmostWires=none\n"
-                                    << "ranking limits are damaged";
+                                    << none << "ranking limits are damaged";
+        QTest::newRow("no sizes") << shelf + "[ranking]\nmostSizes=0\nmostWires=none\n"
+                                  << none << "ranking limits are damaged";
+        QTest::newRow("sizes alone") << shelf + "[ranking]\nmostSizes=2\n"
+                                     << none << "ranking limits are damaged";
+        QTest::newRow("larger than 1 MiB")
+            << shelf + "[notes]\nmore=" + QByteArray(1024 * 1024, 'x') + "\n"
+            << none << "it is larger than 1 MiB";
+        const QString place = QStringLiteral("size and place are damaged");
         QTest::newRow("geometry") << shelf + "[results]\ngeometry=@ByteArray(xyz)\n"
-                                  << "size and place are damaged";
+                                  << none << place;
+        QTest::newRow("geometry cut short")
+            << shelf << geometryRecord(QRect(70, 90, 620, 410)).chopped(4) << place;
+        QTest::newRow("upside down")
+            << shelf << geometryRecord(QRect(QPoint(70, 410), QPoint(620, 90))) << place;
+        QTest::newRow("empty") << shelf << geometryRecord(QRect(70, 90, 0, 410)) << place;
+        QTest::newRow("larger than the screens")
+            << shelf << geometryRecord(QRect(0, 0, 2147483647, 2147483647)) << place;
+        QTest::newRow("on no screen")
+            << shelf << geometryRecord(QRect(20000, 20000, 620, 410)) << place;
     }
     void aDamagedFileIsIgnoredWholeWithOneNote() {
         QFETCH(QByteArray, content);
+        QFETCH(QByteArray, geometry);
         QFETCH(QString, fault);
         run_ = std::make_unique<PageTestRun>();
         writeFile(settings::filePath(), content);
+        if (!geometry.isEmpty()) {
+            QSettings file(settings::filePath(), QSettings::IniFormat);
+            file.setValue(QStringLiteral("results/geometry"), geometry);
+        }
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression("^wirnak: the settings in .*Wirnak.conf are "
                                                 "ignored: .*" +
@@ -193,6 +241,33 @@ private slots:
         offer(k14Swg, "5");  // the next Next writes the file afresh
         searchWithNext();
         QCOMPARE(settings::lastShelf(), (Shelf{{k14Swg, "5"}}));
+    }
+
+    // The record the damaged rows are made from is Qt's own, and a place on the screen is kept.
+    void aWindowsOwnSizeAndPlaceAreKept() {
+        run_ = std::make_unique<PageTestRun>();
+        const QRect given(70, 90, 620, 410);
+        QWidget window;
+        window.setGeometry(given);
+        QCOMPARE(geometryRecord(given), window.saveGeometry());
+        settings::keepResultsGeometry(window.saveGeometry());
+        QCOMPARE(settings::resultsGeometry(), window.saveGeometry());
+    }
+
+    // A file that can be read but not written keeps what it holds, and what the run keeps, for
+    // the run, with one note that they are not saved.
+    void aFileThatCannotBeWrittenHoldsForTheRun() {
+        run_ = std::make_unique<PageTestRun>();
+        writeFile(settings::filePath(), "[ranking]\nmostSizes=2\nmostWires=40\n");
+        const FileSizeLimit noRoom(1);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be saved"));
+        QTest::failOnWarning(QRegularExpression("ignored"));
+        toAvailableWires();
+        offerTheWorkedShelf();
+        searchWithNext();
+        QCOMPARE(results().listControls->mostSizesBox->value(), 2);
+        QCOMPARE(settings::rankingLimits(), (RankLimits{2, 40}));
+        QCOMPARE(settings::lastShelf(), (Shelf{{k12Swg, "0.5"}, {k13HalfSwg, "2"}, {k14Swg, "1"}}));
     }
 
     void aFileThatCannotBeWrittenLosesNoJob() {
@@ -233,6 +308,15 @@ private slots:
                            "Wirnak", kWarningOk, MessageAnswer::Ok);
         available().shelfFiles->openAction->trigger();
         QCOMPARE(stockOf(k20Swg), QStringLiteral("unticked"));
+        QCOMPARE(stockOf(k14Swg), QStringLiteral("1"));
+
+        // A FIFO without a writer would hold the page until one came: refused before reading.
+        openDialog->answer = folder.filePath("shelf-pipe");
+        QCOMPARE(::mkfifo(QFile::encodeName(openDialog->answer).constData(), 0600), 0);
+        run_->boxes.expect("The shelf could not be opened from\n" + openDialog->answer +
+                               "\n\nshelf-pipe: not a regular file",
+                           "Wirnak", kWarningOk, MessageAnswer::Ok);
+        available().shelfFiles->openAction->trigger();
         QCOMPARE(stockOf(k14Swg), QStringLiteral("1"));
     }
 };

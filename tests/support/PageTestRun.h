@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QSettings>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -28,7 +28,7 @@ public:
         static std::unique_ptr<QTemporaryDir> settingsFolder;
         if (!settingsFolder || kept == KeptSettings::None)
             settingsFolder = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder->path());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder->path()));
     }
     ~PageTestRun() {
         forms::discardAllPages();

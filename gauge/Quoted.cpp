@@ -1,10 +1,10 @@
-#include "cli/Quoted.h"
+#include "gauge/Quoted.h"
 
 #include <iterator>
 #include <utility>
 #include <vector>
 
-namespace cli {
+namespace shown {
 namespace {
 
 std::string hexEscape(unsigned char byte) {
@@ -94,7 +94,7 @@ std::string quoted(std::string_view text) {
     return "'" + shown + "'";
 }
 
-std::string shownPath(std::string_view path) {
+std::string path(std::string_view path) {
     constexpr std::size_t kMostShown = 120;
     const std::vector<std::string> characters = shownCharacters(path);
     std::string tail;
@@ -108,4 +108,4 @@ std::string shownPath(std::string_view path) {
     return first == characters.begin() ? tail : "..." + tail;
 }
 
-}  // namespace cli
+}  // namespace shown

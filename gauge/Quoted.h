@@ -3,7 +3,9 @@
 #include <string>
 #include <string_view>
 
-namespace cli {
+// How a message shows text that came from outside (typed, read from a file, kept between runs):
+// as plain text on one line whatever it holds, so that a terminal obeys none of it.
+namespace shown {
 
 // A value as a message shows it: quoted, as one line of plain text whatever was typed, and cut
 // short when it is long. Control characters (C0, DEL and C1, which terminals obey), bytes that
@@ -14,6 +16,6 @@ std::string quoted(std::string_view text);
 
 // A file's path as a message shows it: escaped as quoted() escapes, without quotes, and when it
 // is long its end kept, where the file's own name is, behind "...".
-std::string shownPath(std::string_view path);
+std::string path(std::string_view path);
 
-}  // namespace cli
+}  // namespace shown
