@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int kPagesWithoutAsking = 20;
+
 // Shows the dialog, opening on "Selection" when text is selected. The printer chosen and whether
 // only the selection is to be printed; no printer when the user cancelled or it cannot print.
 struct ChosenPrinter {
@@ -59,6 +61,17 @@ void printWhole(QPrinter& printer, const std::function<void(QPrinter&)>& paint) 
         forms::showMessage(failure, forms::kWarningOk);
 }
 
+// A long sheet is a stack of paper: the user says so before it prints. No, the default, prints
+// nothing.
+bool manyPagesWanted(const JobSheet& sheet, QPrinter& printer) {
+    const int pages = jobSheetPageCount(sheet, printer);
+    if (pages <= kPagesWithoutAsking)
+        return true;
+    return forms::showMessage(
+               QStringLiteral("The job sheet has %1 pages. Print all %1?").arg(pages),
+               forms::kQuestionYesNo) == forms::MessageAnswer::Yes;
+}
+
 }  // namespace
 
 void printReport(ReportBox& box, PrinterDialog& dialog) {
@@ -80,5 +93,7 @@ void printJobSheet(ReportBox& box, PrinterDialog& dialog, const SheetForLines& s
     const std::optional<LineRange> lines =
         chosen.selectionOnly ? std::optional(selectedLines(box)) : std::nullopt;
     const JobSheet sheet = sheetFor(lines);
+    if (!manyPagesWanted(sheet, *chosen.printer))
+        return;
     printWhole(*chosen.printer, [&sheet](QPrinter& printer) { paintJobSheet(sheet, printer); });
 }
