@@ -98,18 +98,6 @@ JobSheet longSheet() {
     return sheet;
 }
 
-// Where each word of the PDF begins on its page, in points from the left: its xMin values.
-QMap<QString, QSet<double>> wordStarts(const QString& path) {
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-bbox", path, "-"});
-    pdftotext.waitForFinished(30000);
-    const QRegularExpression word(R"re(<word xMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
-    QMap<QString, QSet<double>> starts;
-    for (const auto& match : word.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput())))
-        starts[match.captured(2)] << match.captured(1).toDouble();
-    return starts;
-}
-
 // One word of a PDF's text and its box, in points from the page's top left corner.
 struct PdfWord {
     int page;
@@ -134,6 +122,13 @@ QList<PdfWord> pdfWords(const QString& path) {
                           match.captured(3).toDouble(), match.captured(4)});
     }
     return words;
+}
+
+// Where each word of the PDF begins on its page, in points from the left: its left edges.
+QMap<QString, QSet<double>> wordStarts(const QString& path) {
+    QMap<QString, QSet<double>> starts;
+    for (const PdfWord& word : pdfWords(path)) starts[word.text] << word.left;
+    return starts;
 }
 
 // The words that stand on one line with the given one, left to right.
