@@ -49,15 +49,16 @@ LineRange selectedLines(const ReportBox& box) {
             static_cast<std::size_t>(last.blockNumber())};
 }
 
-// Paints into the printer chosen, a file whole or not at all; what went wrong is told.
-void printWhole(QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+// Paints into the printer chosen, a file whole or not at all; what went wrong is told. paint
+// says whether it could draw on the printer.
+void printWhole(QPrinter& printer, const std::function<bool(QPrinter&)>& paint) {
     SafePdfOutput output(printer);
     if (!output.notReady().isEmpty()) {
         forms::showMessage(output.notReady(), forms::kWarningOk);
         return;
     }
-    paint(printer);
-    if (const QString failure = output.finish(); !failure.isEmpty())
+    const bool painted = paint(printer);
+    if (const QString failure = output.finish(painted); !failure.isEmpty())
         forms::showMessage(failure, forms::kWarningOk);
 }
 
@@ -83,6 +84,7 @@ void printReport(ReportBox& box, PrinterDialog& dialog) {
             box.printSelectionOrAll(printer);
         else
             box.print(&printer);
+        return true;  // the box's printing does not say
     });
 }
 
@@ -95,5 +97,6 @@ void printJobSheet(ReportBox& box, PrinterDialog& dialog, const SheetForLines& s
     const JobSheet sheet = sheetFor(lines);
     if (!manyPagesWanted(sheet, *chosen.printer))
         return;
-    printWhole(*chosen.printer, [&sheet](QPrinter& printer) { paintJobSheet(sheet, printer); });
+    printWhole(*chosen.printer,
+               [&sheet](QPrinter& printer) { return paintJobSheet(sheet, printer); });
 }

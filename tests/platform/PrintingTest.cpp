@@ -195,7 +195,14 @@ private:
     rlimit previous_{};
 };
 
-enum class PdfTarget { InMissingFolder, ReadOnlyFile, ThroughSymlink, KeptMode, PaintingFails };
+enum class PdfTarget {
+    InMissingFolder,
+    ReadOnlyFile,
+    ThroughSymlink,
+    KeptMode,
+    PaintingFails,
+    PaperThatCannotBegin  // no file to write, and no printer behind it
+};
 
 }  // namespace
 
@@ -263,6 +270,8 @@ private slots:
         QTest::newRow("mode kept") << PdfTarget::KeptMode << "";
         QTest::newRow("painting fails")
             << PdfTarget::PaintingFails << "The file was not written completely.";
+        QTest::newRow("on paper, painting fails")
+            << PdfTarget::PaperThatCannotBegin << "The printer failed.";
     }
 
     void aPdfFileIsWrittenWholeOrNotAtAll() {
@@ -278,6 +287,13 @@ private slots:
             QVERIFY(child.waitForFinished(120000));
             QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
                      child.readAllStandardOutput() + child.readAllStandardError());
+            return;
+        }
+        if (target == PdfTarget::PaperThatCannotBegin) {
+            boxes_->expect("The report could not be printed on\nthe printer\n\n" + reason, "Wirnak",
+                           forms::kWarningOk, forms::MessageAnswer::Ok);
+            PdfPrinterDialog dialog({});
+            printJobSheet(*box_, dialog, [](std::optional<LineRange>) { return longSheet(); });
             return;
         }
         const QString old = "old printout";
