@@ -91,8 +91,10 @@ MessageAnswer showModalMessageBox(const MessageBoxCall& call, QWidget* parent) {
                           parent);
     // Qt leaves its icon nameless: a screen reader would read a bare image.
     if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
-        icon && call.style.icon == MessageIcon::Exclamation) {
-        icon->setAccessibleName(QStringLiteral("Warning"));
+        icon && call.style.icon != MessageIcon::None) {
+        icon->setAccessibleName(call.style.icon == MessageIcon::Question
+                                    ? QStringLiteral("Question")
+                                    : QStringLiteral("Warning"));
     }
     if (call.style.buttons == MessageButtons::RetryCancel) {
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
