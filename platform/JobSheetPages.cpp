@@ -146,7 +146,7 @@ QStringList breakablePieces(const QString& text) {
     return text.split(kBreakAfter, Qt::SkipEmptyParts);
 }
 
-// The text in lines no wider than width, broken after " + " or ", " where it can be; a part
+// The text in lines no wider than available, broken after " + " or ", " where it can be; a part
 // without such a break that is still too wide is broken between its words.
 QStringList SheetPages::wrapped(const QString& shown, const QFont& font, double available) const {
     QStringList pieces;
@@ -306,14 +306,16 @@ void SheetPages::row(std::size_t index) {
     y_ += height;
 }
 
-// The short title gives way to the page number: cut short, it keeps 5 mm clear of it.
+// The short title gives way to the page number: cut short, it keeps 5 mm clear of it. It is cut
+// alike on every page, clear of the last page's number, the widest.
 void SheetPages::footer(int page, int pageCount) const {
     const double top = area_.bottom() - lineHeight(foot_.font);
     rule(top - mm(1.5));
-    const QString number = QStringLiteral("Page %1 of %2").arg(page).arg(pageCount);
+    const QString number = QStringLiteral("Page %1 of %2");
     if (pageCount > 0)
-        rightAligned(area_.right(), top, foot_, number);
-    const double room = area_.width() - width(foot_.font, number) - mm(5);
+        rightAligned(area_.right(), top, foot_, number.arg(page).arg(pageCount));
+    const QString widest = number.arg(pageCount).arg(pageCount);
+    const double room = area_.width() - width(foot_.font, widest) - mm(5);
     text(area_.left(), top, foot_,
          metrics(foot_.font).elidedText(qt(sheet_.shortTitle), Qt::ElideRight, room));
 }

@@ -170,10 +170,13 @@ JobSheet sheetOfLines(std::size_t lines) {
 
 // The fewest lines that make a sheet of the given pages on the printer.
 std::size_t linesForPages(int pages, QPrinter& printer) {
-    std::size_t lines = 1;
-    while (jobSheetPageCount(sheetOfLines(lines), printer) < pages) lines += 10;
-    while (lines > 1 && jobSheetPageCount(sheetOfLines(lines - 1), printer) >= pages) --lines;
-    return lines;
+    std::size_t fewer = 0, enough = 1;  // fewer lines make fewer pages; enough make them
+    while (jobSheetPageCount(sheetOfLines(enough), printer) < pages) fewer = enough, enough *= 2;
+    while (enough - fewer > 1) {
+        const std::size_t middle = (fewer + enough) / 2;
+        (jobSheetPageCount(sheetOfLines(middle), printer) < pages ? fewer : enough) = middle;
+    }
+    return enough;
 }
 
 // While it lives, this process may open no further file.
