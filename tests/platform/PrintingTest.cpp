@@ -281,12 +281,20 @@ private slots:
         QFETCH(PdfTarget, target);
         QFETCH(QString, reason);
         if (target == PdfTarget::ReadOnlyFile && ::geteuid() == 0) {
-            // Root writes any file: the row runs again as nobody.
+            // Root writes any file: the row runs again as nobody, from a copy of this program
+            // where nobody can reach it (a clone in root's home is out of its reach).
+            const QTemporaryDir reachable;
+            const QString program = reachable.filePath("printing_test");
+            QVERIFY(QFile::setPermissions(reachable.path(), QFile::permissions(reachable.path()) |
+                                                                QFile::ReadOther |
+                                                                QFile::ExeOther));
+            QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
             QProcess child;
-            child.start("setpriv", {"--reuid", "65534", "--regid", "65534", "--clear-groups",
-                                    QCoreApplication::applicationFilePath(),
-                                    QStringLiteral("%1:%2").arg(QTest::currentTestFunction(),
-                                                                QTest::currentDataTag())});
+            child.setWorkingDirectory(reachable.path());
+            child.start("setpriv",
+                        {"--reuid", "65534", "--regid", "65534", "--clear-groups", program,
+                         QStringLiteral("%1:%2").arg(QTest::currentTestFunction(),
+                                                     QTest::currentDataTag())});
             QVERIFY(child.waitForFinished(120000));
             QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
                      child.readAllStandardOutput() + child.readAllStandardError());
