@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -37,7 +38,7 @@ private:
 
     QRectF pageArea() const;
     void measureColumns();
-    QStringList wrapped(const QString& combination) const;
+    QStringList wrapped(const QString& shown, const QFont& font, double available) const;
 
     int walk(QPainter* painter, int pageCount);
     void text(double x, double y, const Style& style, const QString& text) const;
@@ -134,23 +135,37 @@ void SheetPages::measureColumns() {
     for (std::size_t c = 1; c < columns; ++c)
         columnLeft_[c] = columnLeft_[c - 1] + columnWidth_[c - 1] + gap_;
     tableWidth_ = columnLeft_.back() + columnWidth_.back() - area_.left();
-    for (const auto& cells : sheet_.rows) combinationLines_.push_back(wrapped(qt(cells[0])));
+    for (const auto& cells : sheet_.rows)
+        combinationLines_.push_back(wrapped(qt(cells[0]), body_.font, columnWidth_[0]));
 }
 
-// A combination in lines that fit its column, broken after the commas between its entries.
-QStringList SheetPages::wrapped(const QString& combination) const {
+// Where a line of the sheet may break: after the separators between a conductor's sizes, a
+// field's parts and a combination's entries. The blank after the separator ends the line.
+QStringList breakablePieces(const QString& text) {
+    static const QRegularExpression kBreakAfter(QStringLiteral("(?<= \\+ |, )"));
+    return text.split(kBreakAfter, Qt::SkipEmptyParts);
+}
+
+// The text in lines no wider than available, broken after " + " or ", " where it can be; a part
+// without such a break that is still too wide is broken between its words.
+QStringList SheetPages::wrapped(const QString& shown, const QFont& font, double available) const {
+    QStringList pieces;
+    for (const QString& piece : breakablePieces(shown)) {
+        if (width(font, piece.trimmed()) <= available)
+            pieces << piece;
+        else
+            pieces << piece.split(QRegularExpression(QStringLiteral("(?<= )")));
+    }
     QStringList lines;
     QString line;
-    for (const QString& entry : combination.split(QStringLiteral(", "))) {
-        const QString longer = line.isEmpty() ? entry : line + QStringLiteral(", ") + entry;
-        if (!line.isEmpty() && width(body_.font, longer) > columnWidth_[0]) {
-            lines << line + u',';
-            line = entry;
-        } else {
-            line = longer;
+    for (const QString& piece : pieces) {
+        if (!line.isEmpty() && width(font, (line + piece).trimmed()) > available) {
+            lines << line.trimmed();
+            line.clear();
         }
+        line += piece;
     }
-    return lines << line;
+    return lines << line.trimmed();
 }
 
 void SheetPages::text(double x, double y, const Style& style, const QString& text) const {
@@ -182,11 +197,15 @@ void SheetPages::firstPageHeader() {
     y_ += mm(4);
 }
 
+// A value too long for the line goes on under itself, clear of the names.
 void SheetPages::fields() {
+    const double left = area_.left() + nameWidth_;
     for (const SheetField& field : sheet_.job) {
         text(area_.left(), y_, name_, qt(field.name));
-        text(area_.left() + nameWidth_, y_, body_, qt(field.value));
-        y_ += lineHeight(body_.font);
+        for (const QString& line : wrapped(qt(field.value), body_.font, area_.right() - left)) {
+            text(left, y_, body_, line);
+            y_ += lineHeight(body_.font);
+        }
     }
 }
 
@@ -287,13 +306,18 @@ void SheetPages::row(std::size_t index) {
     y_ += height;
 }
 
+// The short title gives way to the page number: cut short, it keeps 5 mm clear of it. It is cut
+// alike on every page, clear of the last page's number, the widest.
 void SheetPages::footer(int page, int pageCount) const {
     const double top = area_.bottom() - lineHeight(foot_.font);
     rule(top - mm(1.5));
-    text(area_.left(), top, foot_, qt(sheet_.shortTitle));
+    const QString number = QStringLiteral("Page %1 of %2");
     if (pageCount > 0)
-        rightAligned(area_.right(), top, foot_,
-                     QStringLiteral("Page %1 of %2").arg(page).arg(pageCount));
+        rightAligned(area_.right(), top, foot_, number.arg(page).arg(pageCount));
+    const QString widest = number.arg(pageCount).arg(pageCount);
+    const double room = area_.width() - width(foot_.font, widest) - mm(5);
+    text(area_.left(), top, foot_,
+         metrics(foot_.font).elidedText(qt(sheet_.shortTitle), Qt::ElideRight, room));
 }
 
 int SheetPages::walk(QPainter* painter, int pageCount) {
@@ -323,6 +347,10 @@ int SheetPages::walk(QPainter* painter, int pageCount) {
 }
 
 }  // namespace
+
+int jobSheetPageCount(const JobSheet& sheet, QPagedPaintDevice& device) {
+    return SheetPages(sheet, device).count();
+}
 
 bool paintJobSheet(const JobSheet& sheet, QPagedPaintDevice& device) {
     SheetPages pages(sheet, device);

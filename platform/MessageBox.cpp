@@ -19,11 +19,39 @@ MessageBoxHandler& messageBoxHandler() {
 }
 
 QMessageBox::Icon iconOf(MessageIcon icon) {
-    return icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
+    switch (icon) {
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
 }
 
 MessageAnswer safeAnswer(MessageStyle style) {
-    return style.buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+    switch (style.buttons) {
+        case MessageButtons::RetryCancel:
+            return MessageAnswer::Cancel;
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        case MessageButtons::Ok:
+            break;
+    }
+    return MessageAnswer::Ok;
+}
+
+QString buttonsText(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::RetryCancel:
+            return QStringLiteral("Retry/Cancel");
+        case MessageButtons::YesNo:
+            return QStringLiteral("Yes/No");
+        case MessageButtons::Ok:
+            break;
+    }
+    return QStringLiteral("OK");
 }
 
 int& boxesShown() {
@@ -32,12 +60,11 @@ int& boxesShown() {
 }
 
 QString describe(const MessageBoxCall& call) {
-    const QString buttons = call.style.buttons == MessageButtons::RetryCancel
-                                ? QStringLiteral("Retry/Cancel")
-                                : QStringLiteral("OK");
-    const QString icon =
-        call.style.icon == MessageIcon::Exclamation ? QStringLiteral(", warning") : QString();
-    return QStringLiteral("[%1] \"%2\" (%3%4)").arg(call.title, call.prompt, buttons, icon);
+    const QString icon = call.style.icon == MessageIcon::Exclamation ? QStringLiteral(", warning")
+                         : call.style.icon == MessageIcon::Question  ? QStringLiteral(", question")
+                                                                     : QString();
+    return QStringLiteral("[%1] \"%2\" (%3%4)")
+        .arg(call.title, call.prompt, buttonsText(call.style.buttons), icon);
 }
 
 // A message box whose frame stands centred on its page's frame. Qt centres it only roughly, as
@@ -64,13 +91,19 @@ MessageAnswer showModalMessageBox(const MessageBoxCall& call, QWidget* parent) {
                           parent);
     // Qt leaves its icon nameless: a screen reader would read a bare image.
     if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
-        icon && call.style.icon == MessageIcon::Exclamation) {
-        icon->setAccessibleName(QStringLiteral("Warning"));
+        icon && call.style.icon != MessageIcon::None) {
+        icon->setAccessibleName(call.style.icon == MessageIcon::Question
+                                    ? QStringLiteral("Question")
+                                    : QStringLiteral("Warning"));
     }
     if (call.style.buttons == MessageButtons::RetryCancel) {
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Retry);
         box.setEscapeButton(QMessageBox::Cancel);
+    } else if (call.style.buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
@@ -80,6 +113,8 @@ MessageAnswer showModalMessageBox(const MessageBoxCall& call, QWidget* parent) {
             return MessageAnswer::Retry;
         case QMessageBox::Ok:
             return MessageAnswer::Ok;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
         default:
             return safeAnswer(call.style);
     }

@@ -10,8 +10,8 @@ class QWidget;
 // Modal message boxes that answer with the button pressed.
 namespace forms {
 
-enum class MessageButtons { Ok, RetryCancel };
-enum class MessageIcon { None, Exclamation };
+enum class MessageButtons { Ok, RetryCancel, YesNo };
+enum class MessageIcon { None, Exclamation, Question };
 
 struct MessageStyle {
     MessageButtons buttons = MessageButtons::Ok;
@@ -20,18 +20,19 @@ struct MessageStyle {
     friend bool operator==(const MessageStyle&, const MessageStyle&) = default;
 };
 
-// The two kinds of box the wizard shows: a warning to acknowledge, and a warning that offers
-// to try again.
+// The kinds of box the wizard shows: a warning to acknowledge, a warning that offers to try
+// again, and a question before something costly.
 inline constexpr MessageStyle kWarningOk{MessageButtons::Ok, MessageIcon::Exclamation};
 inline constexpr MessageStyle kWarningRetryCancel{MessageButtons::RetryCancel,
                                                   MessageIcon::Exclamation};
+inline constexpr MessageStyle kQuestionYesNo{MessageButtons::YesNo, MessageIcon::Question};
 
-enum class MessageAnswer { Ok, Cancel, Retry };
+enum class MessageAnswer { Ok, Cancel, Retry, Yes, No };
 
 // Shows the prompt and waits for the user. Without a title the application's title is shown.
-// Retry and Cancel open with Retry as the default; closing the box otherwise than by a button
-// answers Cancel, or OK where OK is the only button. The box stands centred over the page in
-// front.
+// Retry and Cancel open with Retry as the default; Yes and No with No, so that Return does not
+// set off what was asked about; closing the box otherwise than by a button answers Cancel, No,
+// or OK where OK is the only button. The box stands centred over the page in front.
 MessageAnswer showMessage(const QString& prompt, MessageStyle style, const QString& title = {});
 
 // How many message boxes have been shown in this run, answered by the user or by a test's
@@ -56,8 +57,8 @@ MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler);
 
 // For tests: the boxes the user is expected to meet, in order, each with its answer. A box that
 // was not expected, or that differs from the one expected, is recorded as a failure and
-// answered with its safe button (OK, or Cancel where Retry and Cancel are offered) so that the
-// test goes on to report it.
+// answered with its safe button (OK, Cancel where Retry and Cancel are offered, No beside Yes) so
+// that the test goes on to report it.
 class ScriptedMessageBoxes {
 public:
     ScriptedMessageBoxes();

@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int kPagesWithoutAsking = 20;
+
 // Shows the dialog, opening on "Selection" when text is selected. The printer chosen and whether
 // only the selection is to be printed; no printer when the user cancelled or it cannot print.
 struct ChosenPrinter {
@@ -47,16 +49,28 @@ LineRange selectedLines(const ReportBox& box) {
             static_cast<std::size_t>(last.blockNumber())};
 }
 
-// Paints into the printer chosen, a file whole or not at all; what went wrong is told.
-void printWhole(QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+// Paints into the printer chosen, a file whole or not at all; what went wrong is told. paint
+// says whether it could draw on the printer.
+void printWhole(QPrinter& printer, const std::function<bool(QPrinter&)>& paint) {
     SafePdfOutput output(printer);
     if (!output.notReady().isEmpty()) {
         forms::showMessage(output.notReady(), forms::kWarningOk);
         return;
     }
-    paint(printer);
-    if (const QString failure = output.finish(); !failure.isEmpty())
+    const bool painted = paint(printer);
+    if (const QString failure = output.finish(painted); !failure.isEmpty())
         forms::showMessage(failure, forms::kWarningOk);
+}
+
+// A long sheet is a stack of paper: the user says so before it prints. No, the default, prints
+// nothing.
+bool manyPagesWanted(const JobSheet& sheet, QPrinter& printer) {
+    const int pages = jobSheetPageCount(sheet, printer);
+    if (pages <= kPagesWithoutAsking)
+        return true;
+    return forms::showMessage(
+               QStringLiteral("The job sheet has %1 pages. Print all %1?").arg(pages),
+               forms::kQuestionYesNo) == forms::MessageAnswer::Yes;
 }
 
 }  // namespace
@@ -70,6 +84,7 @@ void printReport(ReportBox& box, PrinterDialog& dialog) {
             box.printSelectionOrAll(printer);
         else
             box.print(&printer);
+        return true;  // the box's printing does not say
     });
 }
 
@@ -80,5 +95,8 @@ void printJobSheet(ReportBox& box, PrinterDialog& dialog, const SheetForLines& s
     const std::optional<LineRange> lines =
         chosen.selectionOnly ? std::optional(selectedLines(box)) : std::nullopt;
     const JobSheet sheet = sheetFor(lines);
-    printWhole(*chosen.printer, [&sheet](QPrinter& printer) { paintJobSheet(sheet, printer); });
+    if (!manyPagesWanted(sheet, *chosen.printer))
+        return;
+    printWhole(*chosen.printer,
+               [&sheet](QPrinter& printer) { return paintJobSheet(sheet, printer); });
 }

@@ -21,5 +21,6 @@ void printReport(ReportBox& box, PrinterDialog& dialog);
 // touches.
 using SheetForLines = std::function<JobSheet(std::optional<LineRange> selected)>;
 
-// Prints the job sheet of the lines chosen.
+// Prints the job sheet of the lines chosen; one of more than 20 pages only when the user says
+// so.
 void printJobSheet(ReportBox& box, PrinterDialog& dialog, const SheetForLines& sheetFor);

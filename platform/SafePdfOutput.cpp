@@ -91,11 +91,12 @@ SafePdfOutput::~SafePdfOutput() {
     QFile::remove(temporary_);
 }
 
-QString SafePdfOutput::finish() {
+QString SafePdfOutput::finish(bool painted) {
     if (!notReady_.isEmpty())
         return notReady_;
     if (chosen_.isEmpty()) {
-        if (printer_.printerState() != QPrinter::Error)
+        // A painter that could not begin leaves the printer idle, not in error.
+        if (painted && printer_.printerState() != QPrinter::Error)
             return {};
         const QString printer = printer_.printerName().isEmpty() ? QStringLiteral("the printer")
                                                                  : printer_.printerName();

@@ -8,7 +8,7 @@ class QPrinter;
 // writes beside that file under a temporary name; finish() checks that what was written is a
 // complete PDF on the disk, and only then lets it take the file's place. An existing file is
 // never touched before that, and nothing unfinished is left behind. Printing on paper keeps Qt's
-// own handling; finish() only asks the printer whether the job failed.
+// own handling; finish() only asks whether the painting or the printer failed.
 //
 // It knows nothing of what is printed: construct it after the printer is chosen, paint, finish.
 class SafePdfOutput {
@@ -21,9 +21,10 @@ public:
     // Why printing cannot start, worded for the user; "" when it can.
     const QString& notReady() const { return notReady_; }
 
-    // After the painting has ended: what went wrong, worded for the user and naming the file
-    // or printer, "" when the output is whole and in place.
-    QString finish();
+    // After the painting has ended, or could not begin (painted false): what went wrong,
+    // worded for the user and naming the file or printer, "" when the output is whole and in
+    // place.
+    QString finish(bool painted = true);
 
 private:
     QString cannotPrintTo(const QString& reason) const;

@@ -327,7 +327,7 @@ private slots:
         QVERIFY(inner.failures().back().contains("where"));
     }
 
-    // The box the user sees: warning icon, its buttons and their answers, centred over its page.
+    // The box the user sees: its icon, its buttons and their answers, centred over its page.
     void theRealMessageBoxAnswersWithTheButtonPressed() {
         TrialPage& page = openTrialPage();
         const struct {
@@ -340,6 +340,9 @@ private slots:
             {kWarningRetryCancel, QMessageBox::NoButton, MessageAnswer::Cancel},
             {kWarningOk, QMessageBox::Ok, MessageAnswer::Ok},
             {kWarningOk, QMessageBox::NoButton, MessageAnswer::Ok},
+            {kQuestionYesNo, QMessageBox::Yes, MessageAnswer::Yes},
+            {kQuestionYesNo, QMessageBox::No, MessageAnswer::No},
+            {kQuestionYesNo, QMessageBox::NoButton, MessageAnswer::No},
         };
         for (const auto& c : cases) {
             QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -369,11 +372,16 @@ private slots:
             });
             const MessageAnswer answer = showModalMessageBox({"Go on?", c.style, "Error!"}, &page);
             QCOMPARE(answer, c.answer);
-            QCOMPARE(icon, QMessageBox::Warning);
-            QCOMPARE(iconSaid, QStringLiteral("Warning"));  // to a screen reader
+            const bool question = c.style == kQuestionYesNo;
+            QCOMPARE(icon, question ? QMessageBox::Question : QMessageBox::Warning);
+            // to a screen reader
+            QCOMPARE(iconSaid, question ? QStringLiteral("Question") : QStringLiteral("Warning"));
             if (c.style == kWarningRetryCancel) {
                 QCOMPARE(buttons, QMessageBox::Retry | QMessageBox::Cancel);
                 QCOMPARE(defaultButton, QMessageBox::Retry);
+            } else if (question) {
+                QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
+                QCOMPARE(defaultButton, QMessageBox::No);  // Return does not say yes
             } else {
                 QCOMPARE(buttons, QMessageBox::Ok);
             }

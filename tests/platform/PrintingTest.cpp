@@ -1,3 +1,7 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -19,6 +23,8 @@
 #include "platform/PrintReport.h"
 #include "platform/PrinterDialog.h"
 #include "platform/ReportBox.h"
+#include "platform/SafePdfOutput.h"
+#include "search/JobDescription.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/PdfText.h"
 
@@ -92,19 +98,119 @@ JobSheet longSheet() {
     return sheet;
 }
 
-// Where each word of the PDF begins on its page, in points from the left: its xMin values.
-QMap<QString, QSet<double>> wordStarts(const QString& path) {
+// One word of a PDF's text and its box, in points from the page's top left corner.
+struct PdfWord {
+    int page;
+    double left, top, right;
+    QString text;
+};
+
+QList<PdfWord> pdfWords(const QString& path) {
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-bbox", path, "-"});
     pdftotext.waitForFinished(30000);
-    const QRegularExpression word(R"re(<word xMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+    const QRegularExpression tag(
+        R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+    QList<PdfWord> words;
+    int page = 0;
+    for (const auto& match :
+         tag.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput()))) {
+        if (match.captured(1).isEmpty())
+            ++page;
+        else
+            words.append({page, match.captured(1).toDouble(), match.captured(2).toDouble(),
+                          match.captured(3).toDouble(), match.captured(4)});
+    }
+    return words;
+}
+
+// Where each word of the PDF begins on its page, in points from the left: its left edges.
+QMap<QString, QSet<double>> wordStarts(const QString& path) {
     QMap<QString, QSet<double>> starts;
-    for (const auto& match : word.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput())))
-        starts[match.captured(2)] << match.captured(1).toDouble();
+    for (const PdfWord& word : pdfWords(path)) starts[word.text] << word.left;
     return starts;
 }
 
+// The words that stand on one line with the given one, left to right.
+QList<PdfWord> lineOf(const QList<PdfWord>& words, const PdfWord& word) {
+    QList<PdfWord> line;
+    for (const PdfWord& other : words) {
+        if (other.page == word.page && qAbs(other.top - word.top) < 1)
+            line << other;
+    }
+    std::sort(line.begin(), line.end(),
+              [](const PdfWord& a, const PdfWord& b) { return a.left < b.left; });
+    return line;
+}
+
+// The rewinder's job that ran off the page: 8 to 15 SWG single, 15.5 to 19.5 SWG in pairs.
+std::unique_ptr<JobState> nineteenSizeJob() {
+    auto job = std::make_unique<JobState>();
+    job->origSection = OriginalSection::Round;
+    for (GaugeIndex gauge = 0; gauge <= 18; ++gauge) {
+        job->origWireCount[gauge] = gauge <= 9 ? 1 : 2;
+        job->origGaugeArea[gauge] = static_cast<float>(gaugeArea(gauge));
+        job->origArea += job->origWireCount[gauge] * job->origGaugeArea[gauge];
+        job->availArea[gauge] = job->origGaugeArea[gauge];
+        job->availWeight[gauge] = 1;
+    }
+    job->origWeight = 2;
+    job->areaLow = static_cast<float>(job->origArea * 0.995);
+    job->areaHigh = static_cast<float>(job->origArea * 1.005);
+    return job;
+}
+
+// A plain sheet of the given number of list lines.
+JobSheet sheetOfLines(std::size_t lines) {
+    JobSheet sheet = longSheet();
+    sheet.rows.resize(1);
+    sheet.rows.resize(lines, {"14 SWG X 4", "12.97171", "4"});
+    return sheet;
+}
+
+// The fewest lines that make a sheet of the given pages on the printer.
+std::size_t linesForPages(int pages, QPrinter& printer) {
+    std::size_t fewer = 0, enough = 1;  // fewer lines make fewer pages; enough make them
+    while (jobSheetPageCount(sheetOfLines(enough), printer) < pages) fewer = enough, enough *= 2;
+    while (enough - fewer > 1) {
+        const std::size_t middle = (fewer + enough) / 2;
+        (jobSheetPageCount(sheetOfLines(middle), printer) < pages ? fewer : enough) = middle;
+    }
+    return enough;
+}
+
+// While it lives, this process may open no further file.
+class NoFileToOpen {
+public:
+    NoFileToOpen() {
+        getrlimit(RLIMIT_NOFILE, &previous_);
+        const int lowestFree = ::dup(0);
+        ::close(lowestFree);
+        rlimit limited = previous_;
+        limited.rlim_cur = static_cast<rlim_t>(lowestFree);
+        setrlimit(RLIMIT_NOFILE, &limited);
+    }
+    ~NoFileToOpen() { setrlimit(RLIMIT_NOFILE, &previous_); }
+    NoFileToOpen(const NoFileToOpen&) = delete;
+    NoFileToOpen& operator=(const NoFileToOpen&) = delete;
+
+private:
+    rlimit previous_{};
+};
+
+enum class PdfTarget {
+    InMissingFolder,
+    ReadOnlyFile,
+    ThroughSymlink,
+    KeptMode,
+    PaintingFails,
+    PaperThatCannotBegin  // no file to write, and no printer behind it
+};
+
 }  // namespace
+
+Q_DECLARE_METATYPE(PdfTarget)
+Q_DECLARE_METATYPE(forms::MessageAnswer)
 
 class PrintingTest : public QObject {
     Q_OBJECT
@@ -156,13 +262,108 @@ private slots:
         QVERIFY(!QFile::exists(pdf_));
     }
 
-    void anUnwritableFileIsToldAndNothingIsPrinted() {
-        const QString path = dir_.filePath("missing-folder/report.pdf");
+    void aPdfFileIsWrittenWholeOrNotAtAll_data() {
+        QTest::addColumn<PdfTarget>("target");
+        QTest::addColumn<QString>("reason");  // told to the user; "" when printed
+        QTest::newRow("in a missing folder")
+            << PdfTarget::InMissingFolder << "No such file or directory";
+        QTest::newRow("read-only file, as a user")
+            << PdfTarget::ReadOnlyFile << "Permission denied";
+        QTest::newRow("through a symlink") << PdfTarget::ThroughSymlink << "";
+        QTest::newRow("mode kept") << PdfTarget::KeptMode << "";
+        QTest::newRow("painting fails")
+            << PdfTarget::PaintingFails << "The file was not written completely.";
+        QTest::newRow("on paper, painting fails")
+            << PdfTarget::PaperThatCannotBegin << "The printer failed.";
+    }
+
+    void aPdfFileIsWrittenWholeOrNotAtAll() {
+        QFETCH(PdfTarget, target);
+        QFETCH(QString, reason);
+        if (target == PdfTarget::ReadOnlyFile && ::geteuid() == 0) {
+            // Root writes any file: the row runs again as nobody, from a copy of this program
+            // where nobody can reach it (a clone in root's home is out of its reach).
+            const QTemporaryDir reachable;
+            const QString program = reachable.filePath("printing_test");
+            QVERIFY(QFile::setPermissions(reachable.path(), QFile::permissions(reachable.path()) |
+                                                                QFile::ReadOther |
+                                                                QFile::ExeOther));
+            QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+            QProcess child;
+            child.setWorkingDirectory(reachable.path());
+            child.start("setpriv",
+                        {"--reuid", "65534", "--regid", "65534", "--clear-groups", program,
+                         QStringLiteral("%1:%2").arg(QTest::currentTestFunction(),
+                                                     QTest::currentDataTag())});
+            QVERIFY(child.waitForFinished(120000));
+            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                     child.readAllStandardOutput() + child.readAllStandardError());
+            return;
+        }
+        if (target == PdfTarget::PaperThatCannotBegin) {
+            boxes_->expect("The report could not be printed on\nthe printer\n\n" + reason, "Wirnak",
+                           forms::kWarningOk, forms::MessageAnswer::Ok);
+            PdfPrinterDialog dialog({});
+            printJobSheet(*box_, dialog, [](std::optional<LineRange>) { return longSheet(); });
+            return;
+        }
+        const QString old = "old printout";
+        const QTemporaryDir folder;
+        QString path = folder.filePath("report.pdf"), written = path;
+        switch (target) {
+            case PdfTarget::InMissingFolder:
+                path = written = folder.filePath("missing-folder/report.pdf");
+                break;
+            case PdfTarget::ThroughSymlink:
+                written = folder.filePath("real.pdf");
+                QVERIFY(QFile::link("real.pdf", path));
+                break;
+            default:
+                break;
+        }
+        if (target != PdfTarget::InMissingFolder) {
+            QFile file(written);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old.toUtf8()) == old.size());
+        }
+        const mode_t mode = target == PdfTarget::ReadOnlyFile ? 0444 : 0640;
+        ::chmod(QFile::encodeName(written).constData(), mode);
+        if (!reason.isEmpty())
+            expectCannotPrintTo(path, reason);
+
         PdfPrinterDialog dialog(path);
-        expectCannotPrintTo(path, "No such file or directory");
-        printReport(*box_, dialog);
-        QCOMPARE(dialog.timesShown(), 1);
-        QVERIFY(!QFile::exists(path));
+        if (target == PdfTarget::PaintingFails) {
+            SafePdfOutput output(*dialog.showPrinter());
+            QVERIFY(output.notReady().isEmpty());
+            // The fonts are read before: a font file that cannot be opened stays unusable.
+            jobSheetPageCount(longSheet(), *dialog.showPrinter());
+            {
+                const NoFileToOpen noFile;
+                QVERIFY(!paintJobSheet(longSheet(), *dialog.showPrinter()));
+            }
+            forms::showMessage(output.finish(), forms::kWarningOk);
+        } else {
+            printReport(*box_, dialog);
+        }
+
+        QCOMPARE(dialog.timesShown(), target == PdfTarget::PaintingFails ? 3 : 1);
+        if (target == PdfTarget::InMissingFolder) {
+            QVERIFY(!QFile::exists(path));
+            return;
+        }
+        if (reason.isEmpty())
+            QCOMPARE(pdfLines(written), simplified(kLines));
+        else
+            QCOMPARE(contentOf(written), old.toUtf8());
+        struct stat status {};
+        QCOMPARE(::stat(QFile::encodeName(written).constData(), &status), 0);
+        QCOMPARE(status.st_mode & 07777, mode);
+        // The link is still a link to the same file, and nothing else was left beside them.
+        QCOMPARE(QFileInfo(path).isSymLink(), target == PdfTarget::ThroughSymlink);
+        QStringList expected{QFileInfo(path).fileName()};
+        if (written != path)
+            expected.prepend(QFileInfo(written).fileName());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 expected);
     }
 
     // A disk that takes no more: the old printout stays as it was, no part of the new one is
@@ -229,6 +430,93 @@ private slots:
         QCOMPARE(starts["10.01234"], starts["12.9"]);
         QCOMPARE(starts["9.96"].size(), 1);
         QVERIFY(*starts["9.96"].begin() > *starts["12.9"].begin());
+    }
+
+    // The rewinder's long conductor wraps under its value, and the footer's title, cut short,
+    // keeps clear of the page number: nothing passes the page's edge.
+    void aLongJobStaysWithinThePage() {
+        const auto job = nineteenSizeJob();
+        ShownList list;
+        list.choice = ListChoice(ResultOrder::FewestWires);
+        list.countLine = "best 1 of 1 combinations of at most 3 sizes";
+        list.foundCount = 1;
+        list.shown = {foundResult("8 SWG X 2, 9 SWG X 3, 10 SWG X 2*", 40, job->origArea)};
+        const JobSheet sheet = jobSheet(*job, list, "Printed 2025-05-03 14:05");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf_);
+        QVERIFY(paintJobSheet(sheet, printer));
+
+        const QList<PdfWord> words = pdfWords(pdf_);
+        const double pageWidth = printer.pageLayout().fullRect(QPageLayout::Point).width();
+        for (const PdfWord& word : words)
+            QVERIFY2(word.right <= pageWidth - 42, qPrintable(word.text));
+        // The conductor in order, each line after the first starting where its value starts.
+        const auto named = [&words](const QString& text) {
+            return *std::find_if(words.begin(), words.end(),
+                                 [&text](const PdfWord& word) { return word.text == text; });
+        };
+        const PdfWord name = named("conductor");
+        const double valueLeft = lineOf(words, name).value(2).left;
+        QList<PdfWord> value;
+        for (const PdfWord& word : words) {
+            if (word.left > name.right && word.top > name.top - 1 &&
+                word.top < named("Cross-section").top - 1)
+                value << word;
+        }
+        std::sort(value.begin(), value.end(), [](const PdfWord& a, const PdfWord& b) {
+            return std::pair(a.top, a.left) < std::pair(b.top, b.left);
+        });
+        QStringList conductor;
+        QSet<double> lineTops;
+        for (const PdfWord& word : value) {
+            conductor << word.text;
+            if (lineOf(value, word).first().left == word.left) {
+                lineTops << word.top;
+                QCOMPARE(word.left, valueLeft);
+            }
+        }
+        QVERIFY2(lineTops.size() >= 2, qPrintable(QString::number(lineTops.size())));
+        QCOMPARE(conductor.join(' '), QString::fromStdString(conductorWords(*job)));
+        for (const PdfWord& word : words) {
+            if (word.text != "Page")
+                continue;
+            const QList<PdfWord> footer = lineOf(words, word);
+            QVERIFY(footer.first().text.startsWith("1"));
+            QVERIFY(footer[footer.size() - 5].text.endsWith("…"));
+            QVERIFY(footer[footer.size() - 5].right + 5 * 72 / 25.4 <= word.left);
+        }
+    }
+
+    void aLongSheetIsPrintedOnlyWhenTheUserSaysSo_data() {
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<bool>("selected");  // some lines, the rest not printed
+        QTest::addColumn<forms::MessageAnswer>("answer");
+        QTest::newRow("20 pages") << 20 << false << forms::MessageAnswer::Ok;
+        QTest::newRow("21 pages, yes") << 21 << false << forms::MessageAnswer::Yes;
+        QTest::newRow("21 pages, no") << 21 << false << forms::MessageAnswer::No;
+        QTest::newRow("21 pages, 10 lines selected") << 21 << true << forms::MessageAnswer::Ok;
+    }
+
+    // Ok stands for no question asked.
+    void aLongSheetIsPrintedOnlyWhenTheUserSaysSo() {
+        QFETCH(int, pages);
+        QFETCH(bool, selected);
+        QFETCH(forms::MessageAnswer, answer);
+        QFile::remove(pdf_);
+        const std::size_t lines = linesForPages(pages, *dialog_->showPrinter());
+        box_->setText(QStringList(static_cast<int>(lines), "14 SWG X 4,      12.97171").join('\n'));
+        if (selected)
+            selectBlocks(*box_, 5, 14);
+        if (answer != forms::MessageAnswer::Ok) {
+            boxes_->expect(QStringLiteral("The job sheet has %1 pages. Print all %1?").arg(pages),
+                           "Wirnak", forms::kQuestionYesNo, answer);
+        }
+        printJobSheet(*box_, *dialog_, [&](std::optional<LineRange> chosen) {
+            return sheetOfLines(chosen ? chosen->last - chosen->first + 1 : lines);
+        });
+        const int printed = answer == forms::MessageAnswer::No ? 0 : selected ? 1 : pages;
+        QCOMPARE(QFile::exists(pdf_) ? pdfPages(pdf_).size() : 0, printed);
     }
 
     void qtDialogOpensOnAllWithoutPageRange() {

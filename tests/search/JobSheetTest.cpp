@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <ostream>
+
 #include "search/JobSheet.h"
 #include "search/Report.h"
 #include "search/SearchFixture.h"
@@ -79,22 +82,91 @@ TEST(JobSheet, ARankedListShowsItsOrderAndFiguresAndTotalsStandOnTheirPoint) {
     EXPECT_NE(text.find("Stock check off: no size is marked with *.\n"), std::string::npos);
 }
 
-TEST(JobSheet, AnEmptyRankedListBlamesTheLimitsAndACutListSaysSo) {
-    const auto job = workedExampleAsEntered();
-    // A ranking whose limits leave nothing: the limits, not the stock, are why.
-    ShownList ranked = listOf(*job, ListChoice(ResultOrder::FewestWires, false, {1, 2}));
-    ranked.shown.clear();
-    EXPECT_NE(sheetText(jobSheet(*job, ranked, "Saved"))
-                  .find("\nNo combination lies within the limits.\n"),
-              std::string::npos);
+// What the sheet must say, and must not, about one kind of job or list.
+struct SheetCase {
+    const char* name;
+    std::function<void(JobState&)> beforeSearch;
+    std::function<void(const JobState&, ShownList&)> shown;
+    std::vector<std::string> says;
+    std::vector<std::string> neverSays;
+};
 
-    ShownList cut = listOf(*job);
-    cut.end = SearchEnd::TableFull;
-    EXPECT_NE(sheetText(jobSheet(*job, cut, "Saved"))
-                  .find("The search stopped early: the list holds the first 10001 combinations "
-                        "found.\n"),
-              std::string::npos);
+void PrintTo(const SheetCase& sheetCase, std::ostream* out) {
+    *out << sheetCase.name;
 }
+
+class JobSheetSays : public testing::TestWithParam<SheetCase> {};
+
+// The short title and the saved text together: what a reader of either would see.
+TEST_P(JobSheetSays, WhatTheReaderNeeds) {
+    const SheetCase& sheetCase = GetParam();
+    auto job = workedExample();
+    job->origSection = OriginalSection::Round;
+    if (sheetCase.beforeSearch)
+        sheetCase.beforeSearch(*job);
+    job = searched(std::move(job));
+    ShownList list = listOf(*job);
+    if (sheetCase.shown)
+        sheetCase.shown(*job, list);
+    const JobSheet sheet = jobSheet(*job, list, "Saved");
+    const std::string text = sheet.shortTitle + "\n" + sheetText(sheet);
+    for (const std::string& said : sheetCase.says)
+        EXPECT_NE(text.find(said), std::string::npos) << said << " in\n" << text;
+    for (const std::string& unsaid : sheetCase.neverSays)
+        EXPECT_EQ(text.find(unsaid), std::string::npos) << unsaid << " in\n" << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    JobSheet, JobSheetSays,
+    testing::Values(
+        // A ranking whose limits leave nothing: the limits, not the stock, are why.
+        SheetCase{"EmptyRankedList",
+                  nullptr,
+                  [](const JobState& job, ShownList& list) {
+                      list = listOf(job, ListChoice(ResultOrder::FewestWires, false, {1, 2}));
+                      list.shown.clear();
+                  },
+                  {"\nNo combination lies within the limits.\n"},
+                  {}},
+        SheetCase{"TableFull",
+                  nullptr,
+                  [](const JobState&, ShownList& list) { list.end = SearchEnd::TableFull; },
+                  {"The search stopped early: the list holds the first 10001 combinations "
+                   "found.\n"},
+                  {"32767"}},
+        SheetCase{"CountLimit",
+                  nullptr,
+                  [](const JobState&, ShownList& list) { list.end = SearchEnd::CountLimit; },
+                  {"The search stopped early, as a size would need more than 32767 wires: the "
+                   "list holds what was found until then.\n"},
+                  {"10001"}},
+        // No weight was given: no figure of one may appear, not even a stale stock.
+        SheetCase{"StockCheckOff",
+                  [](JobState& job) { job.noWeightCheck = 1; },
+                  nullptr,
+                  {"Total weight        stock check off\n",
+                   "Shelf               12 SWG    – | 13.5 SWG  – | 14 SWG    –\n",
+                   "Stock check off: no size is marked with *.\n", "14 SWG X 4    "},
+                  {"kg", "X 4*", "X 1*", "Shown"}},
+        SheetCase{"StockFilterOn",
+                  nullptr,
+                  [](const JobState& job, ShownList& list) {
+                      list = listOf(job, ListChoice(ResultOrder::AsFound, true));
+                  },
+                  {"Shown               only what the stock covers\n",
+                   "The stock covers none of the 2 combinations found.\n"},
+                  {"Order"}},
+        // Five sizes: three columns, thickest first down each.
+        SheetCase{"ShelfOfFiveSizes",
+                  [](JobState& job) {
+                      makeAvailable(job, 9, 3);       // 15 SWG
+                      makeAvailable(job, 11, 0.25f);  // 16 SWG
+                  },
+                  nullptr,
+                  {"Shelf               12 SWG     0.5 kg | 14 SWG       1 kg | 16 SWG    0.25 kg\n"
+                   "                    13.5 SWG     2 kg | 15 SWG       3 kg\n\n"},
+                  {}}),
+    [](const testing::TestParamInfo<SheetCase>& info) { return info.param.name; });
 
 TEST(JobSheet, TheFileNameComesFromTheJobInSafeCharacters) {
     JobState job;
