@@ -368,7 +368,7 @@ TEST(Cli, AShelfFileStandsForTheAvailableList) {
     auto both = withShelf("12\n");
     both.insert(both.end(), {"--available", "12"});
     EXPECT_NE(run(both).err.find("not both"), std::string::npos);
-    EXPECT_NE(run(withShelf("")).err.find("names no SWG size"), std::string::npos);
+    EXPECT_NE(run(withShelf("")).err.find("names no wire size"), std::string::npos);
     std::filesystem::remove(path);
 }
 

@@ -17,12 +17,20 @@ TEST(ShelfFile, ReadsEachFormOfLineAndNamesTheLineOfTheFirstFault) {
         std::string fault;
     };
     const std::vector<Case> cases = {
-        {"12=0.5\n13.5=2\n14=1\n", {{k12Swg, "0.5"}, {k13HalfSwg, "2"}, {k14Swg, "1"}}, 0, ""},
-        {"\xEF\xBB\xBF# stock\r\n\r\n \t12 = 0.5 # kg\r\n26\n",
-         {{k12Swg, "0.5"}, {k26Swg, {}}},
+        {"12=0.5\n13.5=2\n14=1\n",
+         {{WireSize::swg(k12Swg), "0.5"},
+          {WireSize::swg(k13HalfSwg), "2"},
+          {WireSize::swg(k14Swg), "1"}},
          0,
          ""},
-        {"14=+0\n13.5=.5", {{k14Swg, "+0"}, {k13HalfSwg, ".5"}}, 0, ""},
+        {"\xEF\xBB\xBF# stock\r\n\r\n \t12 = 0.5 # kg\r\n26\n",
+         {{WireSize::swg(k12Swg), "0.5"}, {WireSize::swg(k26Swg), {}}},
+         0,
+         ""},
+        {"14=+0\n13.5=.5",
+         {{WireSize::swg(k14Swg), "+0"}, {WireSize::swg(k13HalfSwg), ".5"}},
+         0,
+         ""},
         {"12\n\n7=1\n", {}, 3, "unknown SWG size '7'"},
         {"12\n13.5\n12=1\n", {}, 3, "size 12 is given twice (first on line 1)"},
         {"12=0,5\n", {}, 1, "the weight of 12 SWG, '0,5', is not a number"},
@@ -36,7 +44,7 @@ TEST(ShelfFile, ReadsEachFormOfLineAndNamesTheLineOfTheFirstFault) {
         {"12=1=2\n", {}, 1, "'12=1=2' is neither GAUGE nor GAUGE=KG"},
         {"12 13\n", {}, 1, "unknown SWG size '12 13'"},
         {"=5\n", {}, 1, "'=5' is neither GAUGE nor GAUGE=KG"},
-        {"# nothing\n\n", {}, 0, "names no SWG size"},
+        {"# nothing\n\n", {}, 0, "names no wire size"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -46,7 +54,7 @@ TEST(ShelfFile, ReadsEachFormOfLineAndNamesTheLineOfTheFirstFault) {
         EXPECT_EQ(reading.shelf, c.shelf);
     }
     EXPECT_EQ(shelfFault("shelf.txt", readShelf("12\n\n7\n")), "shelf.txt:3: unknown SWG size '7'");
-    EXPECT_EQ(shelfFault("shelf.txt", readShelf("")), "shelf.txt: names no SWG size");
+    EXPECT_EQ(shelfFault("shelf.txt", readShelf("")), "shelf.txt: names no wire size");
 }
 
 // Whatever a page's boxes hold, what is written from them reads back the same, to the bit: a
@@ -65,7 +73,7 @@ TEST(ShelfFile, WhatAPageWritesReadsBackTheSame) {
             if (stock) {
                 EXPECT_EQ(numeric::toSingle(*stock), kilograms) << typed;
             }
-            shelf.push_back({g, stock});
+            shelf.push_back({WireSize::swg(g), stock});
         }
         const ShelfReading reading = readShelf(shelfText(shelf));
         ASSERT_TRUE(reading.ok()) << reading.error;

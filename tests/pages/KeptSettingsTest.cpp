@@ -140,7 +140,9 @@ private slots:
     // The shelf takes the place of the ticks, and the page's checks apply as to typed weights.
     void lastShelfIsTickedAndTypedAsTheUserWould() {
         run_ = std::make_unique<PageTestRun>();
-        settings::keepLastShelf({{k12Swg, "0.5"}, {k14Swg, {}}, {k20Swg, {}}});
+        settings::keepLastShelf({{WireSize::swg(k12Swg), "0.5"},
+                                 {WireSize::swg(k14Swg), {}},
+                                 {WireSize::swg(k20Swg), {}}});
         toAvailableWires();
         offer(k13HalfSwg, "3");
         click(available().lastShelfButton);
@@ -192,7 +194,7 @@ private slots:
         QVERIFY(!settings::rankingLimits());
         offer(k14Swg, "5");  // the next Next writes the file afresh
         searchWithNext();
-        QCOMPARE(settings::lastShelf(), (Shelf{{k14Swg, "5"}}));
+        QCOMPARE(settings::lastShelf(), (Shelf{{WireSize::swg(k14Swg), "5"}}));
     }
 
     void aFileThatCannotBeWrittenLosesNoJob() {
