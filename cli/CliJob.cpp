@@ -23,15 +23,15 @@
 namespace cli {
 
 const char* const kUsage =
-    "usage: wirnak-cli (--round GAUGE=COUNT[,GAUGE=COUNT]... | --rect WIDTH,THICKNESS,COUNT)\n"
+    "usage: wirnak-cli (--round SIZE=COUNT[,SIZE=COUNT]... | --rect WIDTH,THICKNESS,COUNT)\n"
     "                  [--corner-radius MM] [--weight KG]\n"
-    "                  (--available GAUGE[=KG][,GAUGE[=KG]]... | --shelf FILE)\n"
+    "                  (--available SIZE[=KG][,SIZE[=KG]]... | --shelf FILE)\n"
     "                  [--order found|wires|sizes|closest [--most-sizes N] [--most-wires N]]\n"
     "                  [--in-stock-only] [--format text|csv | --rtf]\n"
     "\n"
-    "Lists every combination of the available SWG sizes, laid in parallel, whose copper\n"
+    "Lists every combination of the available wire sizes, laid in parallel, whose copper\n"
     "cross-section lies within 0.5 % of the original conductor's.\n"
-    "  --round      the original round wires: SWG size and number of wires in parallel\n"
+    "  --round      the original round wires: size and number of wires in parallel\n"
     "  --rect       the original rectangular wire: width and thickness in mm, wires in parallel\n"
     "  --corner-radius  the radius of the rectangular wire's rounded corners in mm, at most half\n"
     "               its thickness and width; each corner takes (4 - pi) x r x r off its area\n"
@@ -39,7 +39,7 @@ const char* const kUsage =
     "  --available  the sizes at hand, each with the weight in stock in kg; the stock check is\n"
     "               on only when --weight is given and every size has a weight\n"
     "  --shelf      the sizes at hand from a shelf file, in place of --available: one size\n"
-    "               a line, GAUGE or GAUGE=KG; \"#\" starts a comment\n"
+    "               a line, SIZE or SIZE=KG; \"#\" starts a comment\n"
     "  --order      found (default): the list as the search finds it, first 10001; wires, sizes,\n"
     "               closest: the best 10001 of every combination, fewest wires in parallel,\n"
     "               fewest different sizes or closest to the original first, each line with\n"
@@ -52,7 +52,11 @@ const char* const kUsage =
     "               sizes)\n"
     "  --rtf        print the report as the report box receives it\n"
     "  --version    print the version and exit\n"
-    "GAUGE is the size as in its label: 8 ... 13, 13.5, 14, ... 22.5, 23, 24, 25, 26.\n"
+    "SIZE is an SWG size as in its label (8 ... 13, 13.5, 14, ... 22.5, 23, 24, 25, 26), a\n"
+    "metric diameter from 0.05 to 6.00 mm to 0.001 mm (1.06mm) or an AWG size from 4 to 40\n"
+    "(14awg); the unit in any case, a blank before it allowed (\"1.06 mm\", \"14 AWG\",\n"
+    "\"14 SWG\"). At most 20 sizes other than SWG in --round, and in --available or the\n"
+    "shelf file; no size twice, and no two that are the same wire (the same area).\n"
     "Exit status: 0 search finished (a ranked list always is), 1 the output could not be\n"
     "             written, 2 bad input, 3 search stopped early.\n";
 
@@ -147,31 +151,42 @@ std::vector<std::string> splitList(const std::string& text) {
     }
 }
 
-GaugeIndex gaugeNamed(const std::string& number, const std::string& option) {
-    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
-        if (gaugeNumber(i) == number)
-            return i;
-    }
-    throw BadInput(option + ": unknown SWG size " + shown::quoted(number));
+// A size as the messages name it: an SWG size by its number, as ever, others by their label.
+std::string sizeNamed(WireSize size) {
+    return size.isSwg() ? gaugeNumber(size.gauge()) : sizeLabel(size);
 }
 
-// "GAUGE=VALUE" or "GAUGE"; each size at most once per list.
-struct GaugeEntry {
-    GaugeIndex gauge;
+WireSize sizeFrom(const std::string& text, const std::string& option) {
+    const SizeReading read = readWireSize(text);
+    if (!read.ok())
+        throw BadInput(option + ": " + sizeFaultText(read.fault, shown::quoted(text)));
+    return read.size;
+}
+
+// "SIZE=VALUE" or "SIZE"; each size at most once per list, no two the same wire, and at most
+// kMostOtherSizes of them other than SWG, as a page takes them.
+struct SizeEntry {
+    WireSize size;
     std::optional<std::string> value;
 };
 
-std::vector<GaugeEntry> gaugeList(const std::string& list, const std::string& option) {
-    std::vector<GaugeEntry> entries;
+std::vector<SizeEntry> sizeList(const std::string& list, const std::string& option) {
+    std::vector<SizeEntry> entries;
+    int others = 0;
     for (const std::string& item : splitList(list)) {
         const auto eq = item.find('=');
-        GaugeEntry entry{gaugeNamed(item.substr(0, eq), option), std::nullopt};
+        SizeEntry entry{sizeFrom(item.substr(0, eq), option), std::nullopt};
         if (eq != std::string::npos)
             entry.value = item.substr(eq + 1);
-        for (const GaugeEntry& earlier : entries) {
-            if (earlier.gauge == entry.gauge) {
-                throw BadInput(option + ": size " + gaugeNumber(entry.gauge) + " is named twice");
-            }
+        for (const SizeEntry& earlier : entries) {
+            if (earlier.size == entry.size)
+                throw BadInput(option + ": size " + sizeNamed(entry.size) + " is named twice");
+            if (sameWire(entry.size, earlier.size))
+                throw BadInput(option + ": " + sameWireText(entry.size, earlier.size));
+        }
+        if (!entry.size.isSwg() && ++others > kMostOtherSizes) {
+            throw BadInput(option + ": more than " + std::to_string(kMostOtherSizes) +
+                           " sizes other than SWG");
         }
         entries.push_back(entry);
     }
@@ -197,13 +212,18 @@ float singleFrom(const std::string& text, const std::string& what) {
 }
 
 double roundTarget(JobState& job, const std::string& list) {
-    for (const GaugeEntry& entry : gaugeList(list, "--round")) {
-        const std::string what = "--round " + gaugeNumber(entry.gauge);
+    for (const SizeEntry& entry : sizeList(list, "--round")) {
+        const std::string what = "--round " + sizeNamed(entry.size);
         if (!entry.value)
             throw BadInput(what + ": the number of wires is missing");
-        job.origWireCount[entry.gauge] =
+        const short count =
             numberFrom(*entry.value, what, numeric::toInteger16, "is outside -32768..32767");
-        job.origGaugeArea[entry.gauge] = static_cast<float>(gaugeArea(entry.gauge));
+        if (!entry.size.isSwg()) {
+            job.origOther.push_back({entry.size, count});
+            continue;
+        }
+        job.origWireCount[entry.size.gauge()] = count;
+        job.origGaugeArea[entry.size.gauge()] = sizeArea(entry.size);
     }
     job.origSection = OriginalSection::Round;
     return circularArea(job);
@@ -252,14 +272,18 @@ std::string availableOnShelf(const std::string& path) {
 // Returns whether every available size was given a stock weight.
 bool setAvailable(JobState& job, const std::string& list) {
     bool allWeighed = true;
-    for (const GaugeEntry& entry : gaugeList(list, "--available")) {
-        job.availArea[entry.gauge] = static_cast<float>(gaugeArea(entry.gauge));
-        if (entry.value) {
-            job.availWeight[entry.gauge] =
-                singleFrom(*entry.value, "--available " + gaugeNumber(entry.gauge));
-        } else {
-            allWeighed = false;
+    for (const SizeEntry& entry : sizeList(list, "--available")) {
+        std::optional<float> stock;
+        if (entry.value)
+            stock = singleFrom(*entry.value, "--available " + sizeNamed(entry.size));
+        allWeighed = allWeighed && stock.has_value();
+        if (!entry.size.isSwg()) {
+            job.availOther.push_back({entry.size, stock});
+            continue;
         }
+        job.availArea[entry.size.gauge()] = sizeArea(entry.size);
+        if (stock)
+            job.availWeight[entry.size.gauge()] = *stock;
     }
     return allWeighed;
 }
@@ -404,7 +428,7 @@ std::string stopReason(const SearchOutcome& outcome) {
             return "search stopped early: more than 10001 combinations exist; the list shows the "
                    "first 10001 (tick fewer or thicker sizes)\n";
         case SearchEnd::CountLimit:
-            return "search stopped early: " + countLimitReason(outcome.limitingGauge) + "\n";
+            return "search stopped early: " + countLimitReason(outcome.limitingSize) + "\n";
         case SearchEnd::Complete:
             break;
     }
@@ -417,7 +441,9 @@ Outcome rankedRun(const JobState& job, const ListRequest& request, const std::at
     if (list.cancelled)
         return {kStoppedEarly, {}, "wirnak-cli: the ranking was stopped before its end\n"};
     if (list.end != SearchEnd::Complete)
-        return {kStoppedEarly, {}, "wirnak-cli: " + stopReason({list.end, list.limitingGauge})};
+        return {kStoppedEarly,
+                {},
+                "wirnak-cli: " + stopReason({list.end, list.limitingGauge, list.limitingSize})};
     const RankedFormat format = request.rtf                         ? RankedFormat::Rtf
                                 : request.format == ListFormat::Csv ? RankedFormat::Csv
                                                                     : RankedFormat::Text;

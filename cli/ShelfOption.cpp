@@ -36,7 +36,7 @@ ShelfOption readShelfOption(const std::string& path) {
         return {{}, shelfFault(shown::path(path), reading)};
     std::string available;
     for (const ShelfSize& size : reading.shelf) {
-        available += (available.empty() ? "" : ",") + gaugeNumber(size.gauge);
+        available += (available.empty() ? "" : ",") + sizeAsTyped(size.size);
         if (size.stock)
             available += "=" + *size.stock;
     }

@@ -1,5 +1,6 @@
 #include "gauge/JobState.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -30,11 +31,84 @@ JobState& jobState() {
 
 float circularArea(const JobState& job) {
     float sum = 0;
-    for (int i = 0; i < kGaugeCount; ++i) {
-        const float term = static_cast<float>(job.origWireCount[i]) * job.origGaugeArea[i];
-        sum = sum + term;
+    if (job.origOther.empty()) {
+        for (int i = 0; i < kGaugeCount; ++i) {
+            const float term = static_cast<float>(job.origWireCount[i]) * job.origGaugeArea[i];
+            sum = sum + term;
+        }
+        return sum;
     }
+    struct Term {
+        float area;
+        short count;
+    };
+    std::vector<Term> terms;
+    for (int i = 0; i < kGaugeCount; ++i) {
+        if (job.origGaugeArea[i] != 0)
+            terms.push_back({job.origGaugeArea[i], job.origWireCount[i]});
+    }
+    for (const OriginalOther& other : job.origOther)
+        terms.push_back({sizeArea(other.size), other.count});
+    std::stable_sort(terms.begin(), terms.end(),
+                     [](const Term& a, const Term& b) { return a.area > b.area; });
+    for (const Term& term : terms) sum = sum + static_cast<float>(term.count) * term.area;
     return sum;
+}
+
+std::vector<OriginalOther> originalRoundWires(const JobState& job) {
+    std::vector<OriginalOther> wires;
+    for (GaugeIndex gauge = 0; gauge < kGaugeCount; ++gauge) {
+        if (job.origGaugeArea[gauge] != 0)
+            wires.push_back({WireSize::swg(gauge), job.origWireCount[gauge]});
+    }
+    wires.insert(wires.end(), job.origOther.begin(), job.origOther.end());
+    std::stable_sort(
+        wires.begin(), wires.end(),
+        [](const OriginalOther& a, const OriginalOther& b) { return thickerSize(a.size, b.size); });
+    return wires;
+}
+
+std::vector<SearchLevel> searchLevels(const JobState& job) {
+    std::vector<SearchLevel> levels;
+    const bool swgAlone = job.availOther.empty();
+    for (GaugeIndex gauge = 0; gauge < kGaugeCount; ++gauge) {
+        if (swgAlone || job.availArea[gauge] != 0)
+            levels.push_back({WireSize::swg(gauge), job.availArea[gauge], job.availWeight[gauge]});
+    }
+    if (swgAlone)
+        return levels;
+    for (const AvailableOther& other : job.availOther) {
+        if (levels.size() == kMostLevels)
+            break;  // a page keeps fewer
+        levels.push_back({other.size, sizeArea(other.size), other.stock.value_or(0)});
+    }
+    std::stable_sort(levels.begin(), levels.end(),
+                     [](const SearchLevel& a, const SearchLevel& b) { return a.area > b.area; });
+    return levels;
+}
+
+int progressTop(const JobState& job) {
+    return job.availOther.empty() ? kGaugeCount : static_cast<int>(searchLevels(job).size());
+}
+
+std::optional<WireSize> sameWireOnList(const JobState& job, SizeList list, WireSize size) {
+    std::vector<WireSize> sizes;
+    for (GaugeIndex gauge = 0; gauge < kGaugeCount; ++gauge) {
+        const float area =
+            list == SizeList::Original ? job.origGaugeArea[gauge] : job.availArea[gauge];
+        if (area != 0)
+            sizes.push_back(WireSize::swg(gauge));
+    }
+    if (list == SizeList::Original) {
+        for (const OriginalOther& other : job.origOther) sizes.push_back(other.size);
+    } else {
+        for (const AvailableOther& other : job.availOther) sizes.push_back(other.size);
+    }
+    for (const WireSize there : sizes) {
+        if (there == size || sameWire(size, there))
+            return there;
+    }
+    return std::nullopt;
 }
 
 double rectangularArea(double width, double thickness, double count, double cornerRadius) {

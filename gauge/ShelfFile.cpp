@@ -1,5 +1,7 @@
 #include "gauge/ShelfFile.h"
 
+#include <charconv>
+
 #include "gauge/Numeric.h"
 #include "gauge/Quoted.h"
 
@@ -15,17 +17,14 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-std::optional<GaugeIndex> gaugeNumbered(std::string_view number) {
-    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
-        if (gaugeNumber(i) == number)
-            return i;
-    }
-    return std::nullopt;
+// A size as a message names it: an SWG size by its number, as ever, others by their label.
+std::string sizeNamed(WireSize size) {
+    return size.isSwg() ? gaugeNumber(size.gauge()) : sizeLabel(size);
 }
 
 // What is wrong with a weight as written, "" when nothing is.
-std::string weightFault(std::string_view weight, GaugeIndex gauge) {
-    const std::string of = " of " + gaugeLabel(gauge);
+std::string weightFault(std::string_view weight, WireSize size) {
+    const std::string of = " of " + sizeLabel(size);
     if (weight.empty())
         return "the weight" + of + " is missing after '='";
     if (!numeric::isNumeric(weight))
@@ -51,13 +50,13 @@ LineReading readLine(std::string_view line) {
     const std::string_view number = trimmed(line.substr(0, eq));
     if (number.empty() || (eq != std::string_view::npos && line.find('=', eq + 1) != line.npos))
         return {std::nullopt, shown::quoted(line) + " is neither GAUGE nor GAUGE=KG"};
-    const auto gauge = gaugeNumbered(number);
-    if (!gauge)
-        return {std::nullopt, "unknown SWG size " + shown::quoted(number)};
-    ShelfSize size{*gauge, std::nullopt};
+    const SizeReading read = readWireSize(number);
+    if (!read.ok())
+        return {std::nullopt, sizeFaultText(read.fault, shown::quoted(number))};
+    ShelfSize size{read.size, std::nullopt};
     if (eq != std::string_view::npos) {
         const std::string_view weight = trimmed(line.substr(eq + 1));
-        if (std::string fault = weightFault(weight, *gauge); !fault.empty())
+        if (std::string fault = weightFault(weight, read.size); !fault.empty())
             return {std::nullopt, std::move(fault)};
         size.stock = std::string(weight);
     }
@@ -70,7 +69,8 @@ ShelfReading readShelf(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);  // the mark some editors put before UTF-8 text
     ShelfReading reading;
-    std::vector<int> lineOf(kGaugeCount, 0);
+    std::vector<int> lineOf;  // of each size read
+    int others = 0;
     for (int number = 1; !text.empty(); ++number) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -79,20 +79,25 @@ ShelfReading readShelf(std::string_view text) {
             line.remove_suffix(1);
 
         LineReading read = readLine(line);
-        if (read.size && lineOf[read.size->gauge] != 0) {
-            read.error = "size " + gaugeNumber(read.size->gauge) +
-                         " is given twice (first on line " +
-                         std::to_string(lineOf[read.size->gauge]) + ")";
+        for (std::size_t k = 0; read.size && k < reading.shelf.size() && read.error.empty(); ++k) {
+            const WireSize there = reading.shelf[k].size;
+            const std::string first = " (first on line " + std::to_string(lineOf[k]) + ")";
+            if (there == read.size->size)
+                read.error = "size " + sizeNamed(there) + " is given twice" + first;
+            else if (sameWire(read.size->size, there))
+                read.error = sameWireText(read.size->size, there) + first;
         }
+        if (read.size && !read.size->size.isSwg() && ++others > kMostOtherSizes)
+            read.error = "more than " + std::to_string(kMostOtherSizes) + " sizes other than SWG";
         if (!read.error.empty())
             return {{}, std::move(read.error), number};
         if (read.size) {
-            lineOf[read.size->gauge] = number;
+            lineOf.push_back(number);
             reading.shelf.push_back(*read.size);
         }
     }
     if (reading.shelf.empty())
-        reading.error = "names no SWG size";
+        reading.error = "names no wire size";
     return reading;
 }
 
@@ -105,9 +110,10 @@ std::string shelfFault(std::string_view fileName, const ShelfReading& reading) {
 
 std::string shelfText(const Shelf& shelf) {
     std::string text =
-        "# Wirnak shelf: one SWG size a line, with its weight in stock in kg after \"=\"\n";
+        "# Wirnak shelf: one size a line (SWG as 13.5, metric as 1.06mm, AWG as 14awg), with its "
+        "weight in stock in kg after \"=\"\n";
     for (const ShelfSize& size : shelf) {
-        text += gaugeNumber(size.gauge);
+        text += sizeAsTyped(size.size);
         if (size.stock)
             text += "=" + *size.stock;
         text += "\n";
@@ -125,4 +131,11 @@ std::optional<std::string> shelfStock(std::string_view typed, std::string_view u
         at != stock.npos)
         stock.replace(at, userSeparator.size(), ".");
     return stock;
+}
+
+std::string stockText(float kilograms) {
+    char digits[64];  // fixed notation, which a shelf reads: up to 39 digits before the point
+    const auto written =
+        std::to_chars(digits, digits + sizeof digits, kilograms, std::chars_format::fixed);
+    return std::string(digits, written.ptr);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gauge/JobState.h"
+#include "gauge/Numeric.h"
 #include "pages/OriginalWiresPage.h"
 #include "pages/ResultsPage.h"
 #include "pages/ShelfFiles.h"
@@ -205,8 +206,12 @@ Shelf AvailableWiresPage::shelf() const {
     Shelf ticked;
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
         if (gaugeCheck(i)->checkState() == Qt::Checked)
-            ticked.push_back({i, shelfStock(stockBox(i)->text().toStdString(), separator)});
+            ticked.push_back(
+                {WireSize::swg(i), shelfStock(stockBox(i)->text().toStdString(), separator)});
     }
+    for (const AvailableOther& other : jobState().availOther)
+        ticked.push_back(
+            {other.size, other.stock ? std::optional(stockText(*other.stock)) : std::nullopt});
     return ticked;
 }
 
@@ -218,14 +223,23 @@ void AvailableWiresPage::takeShelf(const Shelf& shelf) {
     checksWait.reserve(kGaugeCount);
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) checksWait.emplace_back(stockBox(i));
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) gaugeCheck(i)->setChecked(false);
+    std::vector<AvailableOther> others;
     for (const ShelfSize& size : shelf) {
-        gaugeCheck(size.gauge)->setChecked(true);
+        if (!size.size.isSwg()) {
+            // A shelf's weight is a number a shelf can hold.
+            others.push_back(
+                {size.size, typing && size.stock ? numeric::toSingle(*size.stock) : std::nullopt});
+            continue;
+        }
+        const GaugeIndex gauge = size.size.gauge();
+        gaugeCheck(gauge)->setChecked(true);
         if (typing) {
-            stockBox(size.gauge)->setText(QString::fromStdString(size.stock.value_or("")));
+            stockBox(gauge)->setText(QString::fromStdString(size.stock.value_or("")));
             if (size.stock)
-                onStockBoxLeft(size.gauge);  // a shelf's weight is a number: nothing is shown
+                onStockBoxLeft(gauge);  // a shelf's weight is a number: nothing is shown
         }
     }
+    jobState().availOther = std::move(others);
     if (const auto box = unweighedBox())
         stockBox(*box)->setFocus(Qt::OtherFocusReason);
 }

@@ -409,7 +409,7 @@ void ListControls::rankingEnded(const RankedList& list, const ListChoice& choice
     if (list.end == SearchEnd::CountLimit) {
         showInControls(shownChoice_);
         showMessage(QStringLiteral("The ranking stopped early: ") +
-                        QString::fromStdString(countLimitReason(list.limitingGauge)) +
+                        QString::fromStdString(countLimitReason(list.limitingSize)) +
                         QStringLiteral(".\nThe list stays as it was. With the most wires in "
                                        "parallel given, every count stays within it."),
                     kWarningOk);

@@ -76,7 +76,7 @@ ResultsPage::ResultsPage()
 
 void ResultsPage::loadEvent() {
     progressBar->setMinimum(0);
-    progressBar->setMaximum(29);
+    progressBar->setMaximum(static_cast<float>(progressTop(jobState())));
     // On the screen before the search keeps the event loop busy.
     showPage();
     paintNow();
@@ -98,7 +98,7 @@ void ResultsPage::tellWhySearchStopped(const SearchOutcome& outcome) {
             return;
         case SearchEnd::CountLimit:
             showMessage(QStringLiteral("The search stopped early: ") +
-                            QString::fromStdString(countLimitReason(outcome.limitingGauge)) +
+                            QString::fromStdString(countLimitReason(outcome.limitingSize)) +
                             QStringLiteral(".\nThe list shows the combinations found until then."),
                         kWarningOk);
             return;

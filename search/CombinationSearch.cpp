@@ -48,20 +48,26 @@ int firstCountWhere(Predicate holds, double guessedCount) {
 
 }  // namespace
 
+std::string countLimitReason(WireSize size) {
+    return sizeLabel(size) + " would need more than " + std::to_string(kMostWires) + " wires";
+}
+
 std::string countLimitReason(GaugeIndex gauge) {
-    return gaugeLabel(gauge) + " would need more than " + std::to_string(kMostWires) + " wires";
+    return countLimitReason(WireSize::swg(gauge));
 }
 
 SearchOutcome CombinationSearch::run() {
     outcome_ = {};
     view_.setMousePointer(MousePointer::Hourglass);
+    table_ = searchLevels(job_);
+    lastLevel_ = static_cast<GaugeIndex>(table_.size() - 1);
     levels_.clear();
-    for (GaugeIndex gauge = 0; gauge < kGaugeCount; ++gauge) {
-        if (available(gauge))
-            levels_.push_back(gauge);
+    for (GaugeIndex level = 0; level <= lastLevel_; ++level) {
+        if (available(level))
+            levels_.push_back(level);
     }
     staleTexts_ = 0;
-    for (const GaugeIndex gauge : levels_) textHead_[gauge] = gaugeLabel(gauge) + " X ";
+    for (const GaugeIndex level : levels_) textHead_[level] = sizeLabel(table_[level].size) + " X ";
     tested_ = false;
     progress_ = view_.progressValue();
 
@@ -71,15 +77,15 @@ SearchOutcome CombinationSearch::run() {
         raiseProgress(0);
     if (tested_)
         job_.comboTotal = lastTotal_;
-    bringTextsUpTo(kLastGauge);
+    bringTextsUpTo(lastLevel_);
     // A search cut short leaves counts standing on the levels it unwound through.
     if (stopped())
         job_.comboCount.fill(0);
     return outcome_;
 }
 
-void CombinationSearch::stopAtCountLimit(GaugeIndex gauge) {
-    outcome_ = {SearchEnd::CountLimit, gauge};
+void CombinationSearch::stopAtCountLimit(GaugeIndex level) {
+    outcome_ = {SearchEnd::CountLimit, level, table_[level].size};
 }
 
 void CombinationSearch::walk(std::size_t step, float totalAbove) {
@@ -90,7 +96,7 @@ void CombinationSearch::walk(std::size_t step, float totalAbove) {
     if (innermost) {
         raiseProgress(level);
         // With a positive area and a finite lead the totals never fall as the count rises.
-        const float area = job_.availArea[level];
+        const float area = table_[level].area;
         if (area > 0 && std::isfinite(area) && std::isfinite(lead)) {
             sweepInnermost(level, lead);
             return;
@@ -120,7 +126,7 @@ void CombinationSearch::walk(std::size_t step, float totalAbove) {
 }
 
 void CombinationSearch::sweepInnermost(GaugeIndex level, float lead) {
-    const float area = job_.availArea[level];
+    const float area = table_[level].area;
     const auto totalAt = [area, lead](int count) {
         return static_cast<float>(count) * area + lead;
     };
@@ -154,9 +160,9 @@ void CombinationSearch::sweepInnermost(GaugeIndex level, float lead) {
 
 void CombinationSearch::setCount(GaugeIndex level, int count) {
     job_.comboCount[level] = static_cast<short>(count);
-    job_.comboArea[level] = static_cast<float>(count) * job_.availArea[level];
+    job_.comboArea[level] = static_cast<float>(count) * table_[level].area;
     shownCount_[level] = count;
-    staleTexts_ |= std::uint32_t{1} << level;
+    staleTexts_ |= std::uint64_t{1} << level;
 }
 
 void CombinationSearch::test(float total, GaugeIndex level) {
@@ -170,7 +176,7 @@ void CombinationSearch::test(float total, GaugeIndex level) {
 }
 
 void CombinationSearch::bringTextsUpTo(GaugeIndex level) {
-    std::uint32_t due = staleTexts_ & ((std::uint32_t{2} << level) - 1);
+    std::uint64_t due = staleTexts_ & ((std::uint64_t{2} << level) - 1);
     staleTexts_ &= ~due;
     while (due != 0) {
         const auto gauge = static_cast<GaugeIndex>(std::countr_zero(due));
@@ -189,7 +195,7 @@ void CombinationSearch::bringTextsUpTo(GaugeIndex level) {
 }
 
 void CombinationSearch::raiseProgress(GaugeIndex level) {
-    const float levelsDone = static_cast<float>(kLastGauge - level);
+    const float levelsDone = static_cast<float>(lastLevel_ - level);
     if (progress_ < levelsDone) {
         view_.setProgressValue(levelsDone);
         progress_ = levelsDone;
@@ -205,8 +211,7 @@ void CombinationSearch::buildResultLine(const float& total, const GaugeIndex& le
         if (!line_.empty())
             line_ += ", ";
         line_ += job_.comboText[v];
-        if (weightCheck &&
-            stockTooLight(job_.comboArea[v], total, job_.origWeight, job_.availWeight[v]))
+        if (weightCheck && stockTooLight(job_.comboArea[v], total, job_.origWeight, stockAt(v)))
             line_ += '*';
     }
 }
@@ -223,7 +228,7 @@ void CombinationSearch::matchTest(const float& total, const GaugeIndex& level) {
     const bool repeat = n > 0 && line_ == job_.resultText[n - 1];
     if (n == kResultSlots) {
         if (!repeat)
-            outcome_ = {SearchEnd::TableFull, -1};
+            outcome_ = {SearchEnd::TableFull, -1, {}};
         return;
     }
     job_.resultArea[n] = total;

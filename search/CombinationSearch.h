@@ -17,7 +17,10 @@ enum class SearchEnd {
 
 struct SearchOutcome {
     SearchEnd end = SearchEnd::Complete;
-    GaugeIndex limitingGauge = -1;  // with CountLimit: the size that would need more wires
+    // With CountLimit: the level of the size that would need more wires (its GaugeIndex in a job
+    // of SWG sizes alone), and the size.
+    GaugeIndex limitingGauge = -1;
+    WireSize limitingSize;
 };
 
 // Whether a size's stock is too light for its share of the winding's weight: the share in
@@ -29,6 +32,7 @@ inline bool stockTooLight(float sizeArea, float total, float windingWeight, floa
 }
 
 // Why a search stopped at the count limit: "26 SWG would need more than 32767 wires".
+std::string countLimitReason(WireSize size);
 std::string countLimitReason(GaugeIndex gauge);
 
 // Exhaustive search over the wire counts of the available sizes, thickest size outermost.
@@ -43,7 +47,8 @@ std::string countLimitReason(GaugeIndex gauge);
 // are tested. The results, their order and both early stops are those of the plain walk.
 class CombinationSearch {
 public:
-    CombinationSearch(JobState& job, ResultsView& view) : job_(job), view_(view) {}
+    CombinationSearch(JobState& job, ResultsView& view)
+        : job_(job), view_(view), table_(searchLevels(job)) {}
     virtual ~CombinationSearch() = default;
 
     SearchOutcome run();
@@ -56,10 +61,14 @@ public:
 
 protected:
     bool stopped() const { return outcome_.end != SearchEnd::Complete; }
-    void stopAtCountLimit(GaugeIndex gauge);
+    void stopAtCountLimit(GaugeIndex level);
 
 private:
-    bool available(GaugeIndex gauge) const { return job_.availArea[gauge] != 0; }
+    bool available(GaugeIndex level) const { return table_[level].area != 0; }
+    // A job of SWG sizes alone reads its stock where the page keeps it, when the test comes.
+    float stockAt(GaugeIndex level) const {
+        return job_.availOther.empty() ? job_.availWeight[level] : table_[level].stock;
+    }
     // Into line_, which keeps its room from one result to the next.
     void buildResultLine(const float& total, const GaugeIndex& level);
 
@@ -75,12 +84,14 @@ private:
     ResultsView& view_;
     SearchOutcome outcome_;
 
+    std::vector<SearchLevel> table_;  // every level, as searchLevels gives them
+    GaugeIndex lastLevel_ = 0;
     std::vector<GaugeIndex> levels_;  // the available sizes, thickest first
     // The count whose area and text each level shows. Texts are only built when a line needs
     // them: one bit per size whose text is behind its count.
-    std::array<int, kGaugeCount> shownCount_{};
-    std::uint32_t staleTexts_ = 0;
-    std::array<std::string, kGaugeCount> textHead_;  // "10 SWG X "
+    std::array<int, kMostLevels> shownCount_{};
+    std::uint64_t staleTexts_ = 0;
+    std::array<std::string, kMostLevels> textHead_;  // "10 SWG X "
     std::string line_;
     float progress_ = 0;  // what the page's bar shows; only the search moves it meanwhile
     float lastTotal_ = 0;

@@ -8,14 +8,12 @@ constexpr std::string_view kTimes = " × ";
 
 std::string roundWires(const JobState& job) {
     std::string words;
-    for (GaugeIndex gauge = 0; gauge < kGaugeCount; ++gauge) {
-        if (job.origGaugeArea[gauge] == 0)
-            continue;  // not ticked
+    for (const OriginalOther& wire : originalRoundWires(job)) {
         if (!words.empty())
             words += " + ";
-        words += std::to_string(job.origWireCount[gauge]);
+        words += std::to_string(wire.count);
         words += kTimes;
-        words += gaugeLabel(gauge);
+        words += sizeLabel(wire.size);
     }
     return words;
 }

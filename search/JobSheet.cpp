@@ -66,12 +66,12 @@ std::vector<SheetField> jobFields(const JobState& job, const ListChoice& choice,
 
 std::vector<SheetField> shelfFields(const JobState& job, std::string_view separator) {
     std::vector<SheetField> shelf;
-    for (GaugeIndex gauge = 0; gauge < kGaugeCount; ++gauge) {
-        if (job.availArea[gauge] == 0)
+    for (const SearchLevel& level : searchLevels(job)) {
+        if (level.area == 0)
             continue;  // not ticked
         // Without the check the page takes no stock weights: a figure would be a stale one.
         shelf.push_back(
-            {gaugeLabel(gauge), stockCheckOn(job) ? kg(job.availWeight[gauge], separator) : "–"});
+            {sizeLabel(level.size), stockCheckOn(job) ? kg(level.stock, separator) : "–"});
     }
     return shelf;
 }
@@ -268,14 +268,12 @@ std::string suggestedFileName(const JobState& job) {
             return "wire-combinations";
         case OriginalSection::Round: {
             int sizes = 0;
-            for (GaugeIndex gauge = 0; gauge < kGaugeCount; ++gauge) {
-                if (job.origGaugeArea[gauge] == 0)
-                    continue;
+            for (const OriginalOther& wire : originalRoundWires(job)) {
                 if (++sizes > kSizesNamed)
                     continue;
                 if (!name.empty())
                     name += '_';
-                name += gaugeNumber(gauge) + "SWGx" + std::to_string(job.origWireCount[gauge]);
+                name += sizeInFileName(wire.size) + "x" + std::to_string(wire.count);
             }
             if (sizes > kSizesNamed)
                 name += "_plus" + std::to_string(sizes - kSizesNamed);

@@ -13,13 +13,13 @@ constexpr int kMostCount = 32767;
 constexpr int kMostSizesAtAll = 4;
 
 struct Size {
-    GaugeIndex gauge;
+    GaugeIndex gauge;  // its level
     float area;
     double perArea;  // 1 / area, to estimate counts
 };
 
 struct Pick {
-    GaugeIndex gauge;
+    GaugeIndex gauge;  // its level: thicker sizes first
     short count;
 };
 
@@ -129,11 +129,11 @@ public:
           // Twice the most two float roundings can move a total inside the window: counts
           // estimated in double with this much room never miss one the float totals take.
           slack_(std::fabs(static_cast<double>(input.areaHigh)) * 0x1p-21) {
-        for (GaugeIndex gauge = 0; gauge < kGaugeCount; ++gauge) {
-            const float area = input.availArea[gauge];
+        for (std::size_t level = 0; level < input.levels.size(); ++level) {
+            const float area = input.levels[level].area;
             if (area != 0)
-                sizes_.push_back({gauge, area, 1.0 / area});
-            entryHeads_[gauge] = gaugeLabel(gauge) + " X ";
+                sizes_.push_back({static_cast<GaugeIndex>(level), area, 1.0 / area});
+            entryHeads_.push_back(sizeLabel(input.levels[level].size) + " X ");
         }
     }
 
@@ -162,9 +162,9 @@ private:
     const std::optional<int> mostWires_;
     const bool onlyCovered_;
     const double slack_;
-    std::vector<Size> sizes_;                          // the sizes at hand, thickest first
-    std::array<std::string, kGaugeCount> entryHeads_;  // "13.5 SWG X "
-    std::vector<double> workBefore_;  // share of the work before each first size, for progress
+    std::vector<Size> sizes_;              // the sizes at hand, thickest first
+    std::vector<std::string> entryHeads_;  // "13.5 SWG X ", by level
+    std::vector<double> workBefore_;       // share of the work before each first size, for progress
     std::vector<double> perThickestAfter_;  // 1 / the largest area after each size
     std::array<Pick, kMostSizesAtAll> picks_{};
     long long counted_ = 0;
@@ -193,6 +193,7 @@ RankedList Ranker::run(std::string_view decimalSeparator) {
     if (const auto gauge = sizeBeyondCountLimit()) {
         list.end = SearchEnd::CountLimit;
         list.limitingGauge = *gauge;
+        list.limitingSize = input_.levels[*gauge].size;
         list.countedAll = false;
         return list;
     }
@@ -392,8 +393,9 @@ void Ranker::reportProgress(std::size_t size, int count, int counts) {
 
 // As the search marks an entry, from the area the search gives the size's count.
 bool Ranker::starred(const Pick& pick, float total) const {
-    const float area = static_cast<float>(pick.count) * input_.availArea[pick.gauge];
-    return stockTooLight(area, total, input_.origWeight, input_.availWeight[pick.gauge]);
+    const SearchLevel& level = input_.levels[pick.gauge];
+    const float area = static_cast<float>(pick.count) * level.area;
+    return stockTooLight(area, total, input_.origWeight, level.stock);
 }
 
 bool Ranker::covered(const Candidate& candidate) const {
@@ -441,8 +443,7 @@ std::string limitWords(const ListChoice& choice) {
 
 RankingInput rankingInput(const JobState& job) {
     RankingInput input;
-    std::copy_n(job.availArea.begin(), kGaugeCount, input.availArea.begin());
-    std::copy_n(job.availWeight.begin(), kGaugeCount, input.availWeight.begin());
+    input.levels = searchLevels(job);
     input.areaLow = job.areaLow;
     input.areaHigh = job.areaHigh;
     input.origArea = job.origArea;

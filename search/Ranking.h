@@ -22,8 +22,7 @@
 
 // What the ranking reads of the job: a copy, so that the ranking can run beside the page.
 struct RankingInput {
-    std::array<float, kGaugeCount> availArea{};  // 0 = not at hand
-    std::array<float, kGaugeCount> availWeight{};
+    std::vector<SearchLevel> levels;  // as the search walks them; area 0 = not at hand
     float areaLow = 0;
     float areaHigh = 0;
     double origArea = 0;
@@ -50,7 +49,8 @@ struct RankedList {
     bool countedAll = true;  // false => "best N of more than N ..."
     // CountLimit: within the limits a size would need more than 32767 wires; nothing is ranked.
     SearchEnd end = SearchEnd::Complete;
-    GaugeIndex limitingGauge = -1;
+    GaugeIndex limitingGauge = -1;  // the level, as the search's outcome names it
+    WireSize limitingSize;
     bool cancelled = false;
 };
 

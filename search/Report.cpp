@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr float kProgressFull = 29;
 constexpr std::string_view kBeforeArea = ",      ";
 
 void appendLine(std::string& out, const std::string& text, float area,
@@ -78,7 +77,7 @@ void writeReport(const JobState& job, ResultsView& view) {
     const ReportText report = reportText(job, view.decimalSeparator());
     view.setCountCaption(std::to_string(report.written));
     view.setReportRtf(report.text);
-    view.setProgressValue(kProgressFull);
+    view.setProgressValue(static_cast<float>(progressTop(job)));
     view.showCountLabel();
     view.setMousePointer(MousePointer::Default);
 }

@@ -157,7 +157,9 @@ private slots:
     // The shelf takes the place of the ticks, and the page's checks apply as to typed weights.
     void lastShelfIsTickedAndTypedAsTheUserWould() {
         run_ = std::make_unique<PageTestRun>();
-        settings::keepLastShelf({{k12Swg, "0.5"}, {k14Swg, {}}, {k20Swg, {}}});
+        settings::keepLastShelf({{WireSize::swg(k12Swg), "0.5"},
+                                 {WireSize::swg(k14Swg), {}},
+                                 {WireSize::swg(k20Swg), {}}});
         toAvailableWires();
         offer(k13HalfSwg, "3");
         click(available().lastShelfButton);
@@ -240,7 +242,7 @@ private slots:
         QVERIFY(!settings::rankingLimits());
         offer(k14Swg, "5");  // the next Next writes the file afresh
         searchWithNext();
-        QCOMPARE(settings::lastShelf(), (Shelf{{k14Swg, "5"}}));
+        QCOMPARE(settings::lastShelf(), (Shelf{{WireSize::swg(k14Swg), "5"}}));
     }
 
     // The record the damaged rows are made from is Qt's own, and a place on the screen is kept.

@@ -9,17 +9,19 @@
 
 #include "search/CombinationSearch.h"
 #include "search/Ranking.h"
+#include "search/ReferenceSearch.h"
 #include "search/ResultsView.h"
 
-// The ranked list the plain way: every count vector over the 29 sizes within the limits, each
-// count running as the search steps it (from 0 up to the first whose running total reaches the
-// window's top), the total added over all 29 sizes thickest first, the line and its stars written
+// The ranked list the plain way: every count vector over the levels (the 29 SWG rows, or the sizes
+// at hand when some are not SWG) within the limits, each count running as the search steps it
+// (from 0 up to the first whose running total reaches the window's top), the total added over all
+// levels thickest first, the line and its stars written
 // by the search's own match test; then all of them sorted and the first kResultSlots kept.
 class RankingReference {
 public:
     // The figures the order compares, in its sequence; last the counts negated, so that more of
     // the thicker size sorts first.
-    using Key = std::tuple<double, double, double, std::array<int, kGaugeCount>>;
+    using Key = std::tuple<double, double, double, std::vector<int>>;
     struct Entry {
         std::string line;  // as the search records it, stars included
         float total = 0;
@@ -35,7 +37,10 @@ public:
     };
 
     RankingReference(const JobState& job, const ListChoice& choice)
-        : job_(std::make_unique<JobState>(job)), choice_(choice), search_(*job_, view_) {
+        : job_(std::make_unique<JobState>(job)),
+          choice_(choice),
+          search_(*job_, view_),
+          levels_(plainLevels(job)) {
         clearSearchTables(*job_);
     }
 
@@ -62,11 +67,11 @@ private:
     void descend(int level, int sizes, int wires) {
         if (list_.end != SearchEnd::Complete)
             return;
-        if (level == kGaugeCount) {
+        if (level == static_cast<int>(levels_.size())) {
             record(sizes, wires);
             return;
         }
-        const float area = job_->availArea[level];
+        const float area = levels_[level].area;
         const auto& limits = choice_.limits;
         for (int count = 0;; ++count) {
             if (count > 0 && (area == 0 || sizes == limits.mostSizes ||
@@ -75,7 +80,7 @@ private:
             job_->comboCount[level] = static_cast<short>(count);
             job_->comboArea[level] = static_cast<float>(count) * area;
             job_->comboText[level] =
-                count == 0 ? std::string() : gaugeLabel(level) + " X " + std::to_string(count);
+                count == 0 ? std::string() : levels_[level].label + " X " + std::to_string(count);
             descend(level + 1, sizes + (count > 0), wires + count);
             const float total = sumThrough(level);
             if (total >= job_->areaHigh)
@@ -92,17 +97,18 @@ private:
     }
 
     void record(int sizes, int wires) {
-        const float total = sumThrough(kLastGauge);
+        const int last = static_cast<int>(levels_.size()) - 1;
+        const float total = sumThrough(last);
         if (sizes == 0 || total > job_->areaHigh || total < job_->areaLow)
             return;
         job_->resultCount = 0;
         job_->resultText[0].clear();
-        search_.matchTest(total, kLastGauge);
+        search_.matchTest(total, static_cast<GaugeIndex>(last));
         const std::string& line = job_->resultText[0];
         if (choice_.coveredOnly && line.find('*') != std::string::npos)
             return;
-        std::array<int, kGaugeCount> negated{};
-        for (int g = 0; g < kGaugeCount; ++g) negated[g] = -job_->comboCount[g];
+        std::vector<int> negated;
+        for (int g = 0; g <= last; ++g) negated.push_back(-job_->comboCount[g]);
         const double distance = std::fabs(static_cast<double>(total) - job_->origArea);
         const Key key = choice_.order == ResultOrder::FewestWires ? Key{wires, distance, 0, negated}
                         : choice_.order == ResultOrder::FewestSizes
@@ -115,6 +121,7 @@ private:
     ListChoice choice_;
     SilentView view_;
     CombinationSearch search_;
+    std::vector<PlainLevel> levels_;
     std::vector<Entry> all_;
     List list_;
 };

@@ -125,6 +125,37 @@ TEST(Ranking, RanksAsThePlainEnumerationOnHundredsOfJobs) {
     EXPECT_GE(ranked, 140);
 }
 
+TEST(Ranking, RanksMixedShelvesAsThePlainEnumerationInEveryOrder) {
+    std::mt19937 draw(20240925);
+    int ranked = 0;
+    for (int n = 0; n < 240; ++n) {
+        auto job = std::make_unique<JobState>();
+        const std::string what = drawMixedJob(*job, draw);
+        ListChoice choice(std::array{ResultOrder::FewestWires, ResultOrder::FewestSizes,
+                                     ResultOrder::ClosestToOriginal}[n % 3]);
+        choice.coveredOnly = job->noWeightCheck != 1 && n % 4 == 1;
+        choice.limits.mostSizes = 1 + n % 4;
+        if (n % 5 < 2)
+            choice.limits.mostWires = 4 + n % 30;
+        SCOPED_TRACE("job " + std::to_string(n) + ": " + what + ", " + orderWords(choice));
+
+        const RankingReference::List expected = RankingReference(*job, choice).run();
+        const RankedList list = rankCombinations(rankingInput(*job), choice);
+        ASSERT_EQ(list.end, expected.end);
+        ASSERT_EQ(list.best.size(), expected.best.size());
+        for (std::size_t k = 0; k < list.best.size(); ++k) {
+            ASSERT_EQ(list.best[k].combination, expected.best[k].line) << "place " << k;
+            ASSERT_EQ(std::bit_cast<std::uint32_t>(list.best[k].totalArea),
+                      std::bit_cast<std::uint32_t>(expected.best[k].total));
+        }
+        if (list.countedAll) {
+            ASSERT_EQ(list.counted, expected.counted);
+        }
+        ranked += !expected.best.empty();
+    }
+    EXPECT_GE(ranked, 100);
+}
+
 TEST(Ranking, FiguresAndCountLineReadAsTheShopWritesThem) {
     // Never "-0.00 %" nor "-0.0000" in the CSV for a total that rounds to the target.
     EXPECT_EQ(deviationText(-0.004) + numeric::formatFixed(-0.00004, 4), "+0.00 %0.0000");
