@@ -1,5 +1,6 @@
 #include "pages/ListControls.h"
 
+#include <QAbstractButton>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QToolTip>
+#include <initializer_list>
 
 #include "gauge/Numeric.h"
 #include "pages/RankingRun.h"
@@ -134,6 +136,15 @@ protected:
     }
 };
 
+// The page's buttons answer their access keys also while the progress, in front, has the
+// keyboard.
+void passAccessKeysOn(QWidget* window, std::initializer_list<QAbstractButton*> buttons) {
+    for (QAbstractButton* button : buttons) {
+        auto* key = new QShortcut(QKeySequence::mnemonic(button->text()), window);
+        QObject::connect(key, &QShortcut::activated, button, &QAbstractButton::click);
+    }
+}
+
 // A note that is there only while it has something to say, so a screen reader meets no empty
 // label.
 void setNote(Label* label, const QString& text) {
@@ -227,7 +238,9 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     rankingProgress->setObjectName(QStringLiteral("rankingProgress"));
     rankingProgress->reset();  // it would otherwise show itself a few seconds after it is made
     rankingProgress->setWindowTitle(App::title());
-    rankingProgress->setWindowModality(Qt::WindowModal);
+    // Not modal: Finish, Back and the close button must answer while it is up.
+    rankingProgress->setWindowModality(Qt::NonModal);
+    passAccessKeysOn(rankingProgress, {page.finishButton, page.backButton});
     rankingProgress->setLabelText(QStringLiteral("Ranking every combination…"));
     rankingProgress->setMinimumDuration(kProgressDelayMs);
     // Its own bar is moved from here: the dialog's setValue would run the event loop inside the
@@ -360,7 +373,7 @@ void ListControls::showChosenList() {
     const ListChoice chosen = chosenInControls();
     showInControls(chosen);
     if (!isRanked(chosen.order)) {
-        stopRanking();
+        giveUpRanking();
         showFoundList(chosen);
         return;
     }
@@ -433,15 +446,21 @@ void ListControls::showRankedList(const RankedList& list, const ListChoice& choi
 
 // The user's Cancel on the progress: the list shown stays, and the controls go back to it.
 void ListControls::cancelRanking() {
-    stopRanking();
+    giveUpRanking();
     showInControls(shownChoice_);
 }
 
-void ListControls::stopRanking() {
+// Its thread ends in its own time; the end it hands over finds nothing wanted.
+void ListControls::giveUpRanking() {
     wanted_.reset();
     rankingRun_->cancel();
     progressPoll_->stop();
     rankingProgress->reset();
+}
+
+void ListControls::stopRanking() {
+    giveUpRanking();
+    rankingRun_->stop();
 }
 
 void ListControls::showContextMenu(const QPoint& position) {

@@ -147,6 +147,11 @@ void ResultsPage::back() {
     availableWiresSlot().get().showPage();
 }
 
+void ResultsPage::closeEvent(QCloseEvent* event) {
+    listControls->stopRanking();
+    Page::closeEvent(event);
+}
+
 void ResultsPage::finish() {
     listControls->stopRanking();
     unload();

@@ -1,8 +1,11 @@
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
 #include <memory>
 
+#include "pages/AvailableWiresPage.h"
 #include "pages/ResultsPage.h"
 #include "pages/Slots.h"
 #include "tests/support/PageTestRun.h"
@@ -156,6 +159,53 @@ private slots:
         list.mostSizesBox->setValue(4);
         pressAlt(Qt::Key_B);
         QTRY_VERIFY(!resultsSlot().isLoaded());
+    }
+
+    // Finish, Back and the close button answer while the progress of a ranking that would take
+    // half a minute is up: the ranking is given up at once and they do what they do.
+    void finishBackAndCloseGiveARankingUpAndDoWhatTheyDo() {
+        prepareJob(eightSwgWires(4), sizesFrom(k8Swg, k26Swg));
+        QElapsedTimer waited;
+        const auto rankLong = [&] {
+            ResultsPage& page = loadResults(true);
+            page.listControls->mostSizesBox->setValue(4);
+            page.listControls->orderChoice->setCurrentIndex(3);  // closest to original
+            [&] { QTRY_VERIFY(page.listControls->rankingProgress->isVisible()); }();
+            waited.start();
+            return QPointer<ResultsPage>(&page);
+        };
+        const auto gone = [&](const QPointer<ResultsPage>& page) {
+            return !resultsSlot().isLoaded() && QTest::qWaitFor([&] { return page.isNull(); }) &&
+                   waited.elapsed() < 5000;
+        };
+
+        // Clicked through the window, as the window system delivers it to a page that may be
+        // blocked.
+        QPointer<ResultsPage> page = rankLong();
+        QTest::mouseClick(page->windowHandle(), Qt::LeftButton, {},
+                          page->finishButton->geometry().center());
+        QCOMPARE(run_->end.count(), 1);
+        QVERIFY(gone(page));
+
+        page = rankLong();
+        pressAlt(Qt::Key_B);
+        QVERIFY(gone(page));
+        QVERIFY(availableWiresSlot().get().isVisible());
+
+        page = rankLong();
+        pressAlt(Qt::Key_F);
+        QCOMPARE(run_->end.count(), 2);
+        QVERIFY(gone(page));
+
+        page = rankLong();
+        page->close();
+        QCOMPARE(run_->end.count(), 3);
+        QVERIFY(gone(page));
+
+        // Destroyed by other means, the page gives its ranking up rather than wait for its end.
+        page = rankLong();
+        delete page.data();
+        QVERIFY(waited.elapsed() < 5000);
     }
 
     void aSizeBeyondTheCountLimitIsSaidAndTheListStays() {
