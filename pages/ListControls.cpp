@@ -86,18 +86,22 @@ QString stoppedEarlyText(SearchEnd end) {
     return {};
 }
 
-// A ranked line in the box's columns: the combination with its stars, the total, then the wires,
-// the sizes and the deviation it is ranked by.
+// A ranked line in the box's columns: the total, the wires, the sizes and the deviation it is
+// ranked by, then the combination with its stars. The figures come first so that they stay in
+// sight, however long the combination: four sizes run past the window's opening width.
 QStringList rankedRow(const FoundResult& result, std::string_view decimalSeparator) {
     const QString deviation =
         result.deviationPercent
             ? QString::fromStdString(deviationText(*result.deviationPercent, decimalSeparator))
             : QString();
-    return {QString::fromStdString(result.combination),
-            QString::fromStdString(numeric::formatGeneral(result.totalArea, decimalSeparator)),
+    return {QString::fromStdString(numeric::formatGeneral(result.totalArea, decimalSeparator)),
             QString::fromStdString(wiresText(result.wires)),
-            QString::fromStdString(sizesText(result.sizes)), deviation};
+            QString::fromStdString(sizesText(result.sizes)), deviation,
+            QString::fromStdString(result.combination)};
 }
+// The totals lie within half a per cent of each other, so from the left they stand in line.
+const QList<Qt::Alignment> kRankedAlignments = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight,
+                                                Qt::AlignRight, Qt::AlignLeft};
 
 // Most wires in parallel: a whole number from 1 to 32767, or none at all. Below 1 it says "no
 // limit"; emptied, it means the same. A leading 0 or anything but digits is not taken.
@@ -438,7 +442,13 @@ void ListControls::showRankedList(const RankedList& list, const ListChoice& choi
     QList<QStringList> rows;
     rows.reserve(static_cast<qsizetype>(shown_.size()));
     for (const FoundResult& result : shown_) rows << rankedRow(result, decimalSeparator_);
-    page_.reportBox->setTable(rows);
+    if (rows.isEmpty()) {
+        // Not a blank box: the same reason the sheet gives.
+        const std::string_view why = emptyRankedListReason(choice);
+        page_.reportBox->setText(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
+    } else {
+        page_.reportBox->setTable(rows, kRankedAlignments);
+    }
     setNote(shownLabel, {});
     setNote(stoppedEarlyLabel, {});
     setNote(rankedLabel, QString::fromStdString(shownCountLine_));
