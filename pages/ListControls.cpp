@@ -1,5 +1,6 @@
 #include "pages/ListControls.h"
 
+#include <QAbstractButton>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QToolTip>
+#include <initializer_list>
 
 #include "gauge/Numeric.h"
 #include "pages/RankingRun.h"
@@ -84,18 +86,22 @@ QString stoppedEarlyText(SearchEnd end) {
     return {};
 }
 
-// A ranked line in the box's columns: the combination with its stars, the total, then the wires,
-// the sizes and the deviation it is ranked by.
+// A ranked line in the box's columns: the total, the wires, the sizes and the deviation it is
+// ranked by, then the combination with its stars. The figures come first so that they stay in
+// sight, however long the combination: four sizes run past the window's opening width.
 QStringList rankedRow(const FoundResult& result, std::string_view decimalSeparator) {
     const QString deviation =
         result.deviationPercent
             ? QString::fromStdString(deviationText(*result.deviationPercent, decimalSeparator))
             : QString();
-    return {QString::fromStdString(result.combination),
-            QString::fromStdString(numeric::formatGeneral(result.totalArea, decimalSeparator)),
+    return {QString::fromStdString(numeric::formatGeneral(result.totalArea, decimalSeparator)),
             QString::fromStdString(wiresText(result.wires)),
-            QString::fromStdString(sizesText(result.sizes)), deviation};
+            QString::fromStdString(sizesText(result.sizes)), deviation,
+            QString::fromStdString(result.combination)};
 }
+// The totals lie within half a per cent of each other, so from the left they stand in line.
+const QList<Qt::Alignment> kRankedAlignments = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight,
+                                                Qt::AlignRight, Qt::AlignLeft};
 
 // Most wires in parallel: a whole number from 1 to 32767, or none at all. Below 1 it says "no
 // limit"; emptied, it means the same. A leading 0 or anything but digits is not taken.
@@ -133,6 +139,15 @@ protected:
             setGeometry(innerCentredOn(page->frameGeometry(), page->geometry(), size()));
     }
 };
+
+// The page's buttons answer their access keys also while the progress, in front, has the
+// keyboard.
+void passAccessKeysOn(QWidget* window, std::initializer_list<QAbstractButton*> buttons) {
+    for (QAbstractButton* button : buttons) {
+        auto* key = new QShortcut(QKeySequence::mnemonic(button->text()), window);
+        QObject::connect(key, &QShortcut::activated, button, &QAbstractButton::click);
+    }
+}
 
 // A note that is there only while it has something to say, so a screen reader meets no empty
 // label.
@@ -227,7 +242,9 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     rankingProgress->setObjectName(QStringLiteral("rankingProgress"));
     rankingProgress->reset();  // it would otherwise show itself a few seconds after it is made
     rankingProgress->setWindowTitle(App::title());
-    rankingProgress->setWindowModality(Qt::WindowModal);
+    // Not modal: Finish, Back and the close button must answer while it is up.
+    rankingProgress->setWindowModality(Qt::NonModal);
+    passAccessKeysOn(rankingProgress, {page.finishButton, page.backButton});
     rankingProgress->setLabelText(QStringLiteral("Ranking every combination…"));
     rankingProgress->setMinimumDuration(kProgressDelayMs);
     // Its own bar is moved from here: the dialog's setValue would run the event loop inside the
@@ -360,7 +377,7 @@ void ListControls::showChosenList() {
     const ListChoice chosen = chosenInControls();
     showInControls(chosen);
     if (!isRanked(chosen.order)) {
-        stopRanking();
+        giveUpRanking();
         showFoundList(chosen);
         return;
     }
@@ -425,7 +442,13 @@ void ListControls::showRankedList(const RankedList& list, const ListChoice& choi
     QList<QStringList> rows;
     rows.reserve(static_cast<qsizetype>(shown_.size()));
     for (const FoundResult& result : shown_) rows << rankedRow(result, decimalSeparator_);
-    page_.reportBox->setTable(rows);
+    if (rows.isEmpty()) {
+        // Not a blank box: the same reason the sheet gives.
+        const std::string_view why = emptyRankedListReason(choice);
+        page_.reportBox->setText(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
+    } else {
+        page_.reportBox->setTable(rows, kRankedAlignments);
+    }
     setNote(shownLabel, {});
     setNote(stoppedEarlyLabel, {});
     setNote(rankedLabel, QString::fromStdString(shownCountLine_));
@@ -433,15 +456,21 @@ void ListControls::showRankedList(const RankedList& list, const ListChoice& choi
 
 // The user's Cancel on the progress: the list shown stays, and the controls go back to it.
 void ListControls::cancelRanking() {
-    stopRanking();
+    giveUpRanking();
     showInControls(shownChoice_);
 }
 
-void ListControls::stopRanking() {
+// Its thread ends in its own time; the end it hands over finds nothing wanted.
+void ListControls::giveUpRanking() {
     wanted_.reset();
     rankingRun_->cancel();
     progressPoll_->stop();
     rankingProgress->reset();
+}
+
+void ListControls::stopRanking() {
+    giveUpRanking();
+    rankingRun_->stop();
 }
 
 void ListControls::showContextMenu(const QPoint& position) {

@@ -82,7 +82,7 @@ public:
     // job sheet in text, or as CSV where the file's suffix or the chosen filter says so.
     void saveList();
 
-    // The page is being left: a ranking in progress is given up.
+    // The page is being left: a ranking in progress is given up, and its thread waited for.
     void stopRanking();
 
 protected:
@@ -97,6 +97,7 @@ private:
     void rankingEnded(const RankedList& list, const ListChoice& choice);
     void showRankedList(const RankedList& list, const ListChoice& choice);
     void cancelRanking();
+    void giveUpRanking();
     void showContextMenu(const QPoint& position);
     const JobState& job() const;
 

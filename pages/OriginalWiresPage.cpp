@@ -132,8 +132,9 @@ void OriginalWiresPage::placeRectangularEntries() {
     cornerRadiusBox =
         place<TextBox>(this, QStringLiteral("cornerRadiusBox"), 5760, 1680, 1215, 315);
     cornerRadiusBox->setToolTip(
-        QStringLiteral("Drawn rectangular wire has rounded corners, which carry no copper: each "
-                       "takes (4 − π) × r² off the cross-section. Leave empty for sharp corners."));
+        QStringLiteral("Drawn rectangular wire has rounded corners, which carry no copper: the "
+                       "four together take (4 − π) × r² off the cross-section. Leave empty for "
+                       "sharp corners."));
     // Choosing round wires takes the box away, whatever it holds.
     cornerRadiusBox->letGoUncheckedTo(circularOption);
 }
@@ -305,23 +306,26 @@ void OriginalWiresPage::onRectangularBoxLeft(RectangularField field) {
     disableNextFor(rectangularBox(field));
 }
 
-CornerRadius OriginalWiresPage::cornerRadius() const {
-    return readCornerRadius(
-        cornerRadiusBox->text().toStdString(), toDouble(rectangularBox(kWidth)->text()),
-        toDouble(rectangularBox(kThickness)->text()), QLocale().decimalPoint().toStdString());
+CornerRadius OriginalWiresPage::cornerRadius(WireBounds bounds) const {
+    const bool bounded = bounds == WireBounds::Checked;
+    return readCornerRadius(cornerRadiusBox->text().toStdString(),
+                            bounded ? toDouble(rectangularBox(kWidth)->text()) : std::nullopt,
+                            bounded ? toDouble(rectangularBox(kThickness)->text()) : std::nullopt,
+                            QLocale().decimalPoint().toStdString());
 }
 
-// A radius the wire cannot have keeps the focus, as a count does: a press on Next that would
-// have left the box is dropped rather than saying the same again.
 void OriginalWiresPage::refuseCornerRadius(CornerRadiusFault fault) {
     showMessage(cornerRadiusMessage(fault), kWarningOk);
     cornerRadiusBox->setFocus();
 }
 
+// Only what the radius decides alone keeps the focus, as a count does: a radius too large for
+// the wire may be the thickness's fault, and the user must be free to go and mend that. Next
+// weighs the radius against the wire.
 void OriginalWiresPage::onCornerRadiusBoxLeft() {
-    const CornerRadius radius = cornerRadius();
+    const CornerRadius radius = cornerRadius(WireBounds::Unchecked);
     if (radius.fault == CornerRadiusFault::None || cornerRadiusBox->deferRefusal()) {
-        return;  // a radius it may have, or on the way to Cancel or to round wires
+        return;  // a radius a wire may have, or on the way to Cancel or to round wires
     }
     refuseCornerRadius(radius.fault);
 }
@@ -360,8 +364,7 @@ bool OriginalWiresPage::takeRectangularTarget(JobState& job) {
             return false;
         }
     }
-    // The width or the thickness may have changed since the radius was entered.
-    const CornerRadius radius = cornerRadius();
+    const CornerRadius radius = cornerRadius(WireBounds::Checked);
     if (radius.fault != CornerRadiusFault::None) {
         refuseCornerRadius(radius.fault);
         return false;

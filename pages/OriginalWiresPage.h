@@ -59,7 +59,9 @@ private:
     void showRectangularEntries(bool visible);
     void disableNextFor(forms::TextBox* refusedEntry);
     bool anyGaugeTicked() const;
-    CornerRadius cornerRadius() const;
+    // Whether the radius is weighed against the width and the thickness, or only read.
+    enum class WireBounds { Unchecked, Checked };
+    CornerRadius cornerRadius(WireBounds bounds) const;
     void refuseCornerRadius(CornerRadiusFault fault);
     bool takeRectangularTarget(JobState& job);
     bool takeWeight(JobState& job);

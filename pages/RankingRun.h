@@ -23,16 +23,19 @@ public:
     // Asks the running ranking to stop. Its end still comes, as a cancelled list or, when it was
     // done before it looked, as a whole one.
     void cancel() { cancel_ = true; }
+    // Gives the running ranking up and waits for its thread; its end is never handed over.
+    void stop();
     // From start until its end has been handed over.
     bool running() const { return worker_.joinable(); }
     // How far the running ranking has come, 0..1.
     double done() const { return done_; }
 
 private:
-    void hand(const RankedList& list, const ListChoice& choice);
+    void hand(const RankedList& list, const ListChoice& choice, unsigned ranking);
 
     Ended ended_;
     std::thread worker_;
     std::atomic<bool> cancel_ = false;
     std::atomic<double> done_ = 0;
+    unsigned ranking_ = 0;  // counts the rankings started; an end of another one is stale
 };

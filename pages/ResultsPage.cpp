@@ -91,10 +91,9 @@ void ResultsPage::tellWhySearchStopped(const SearchOutcome& outcome) {
         case SearchEnd::Complete:
             return;
         case SearchEnd::TableFull:
-            showMessage(
-                QStringLiteral("More than 10001 combinations exist. The list shows the first "
-                               "10001 of them.\nTick fewer or thicker sizes to see them all."),
-                kWarningOk);
+            showMessage(QStringLiteral("More than 10001 combinations exist. \"as found\" shows the "
+                                       "first 10001; the ranked orders (Order) rank them all."),
+                        kWarningOk);
             return;
         case SearchEnd::CountLimit:
             showMessage(QStringLiteral("The search stopped early: ") +
@@ -145,6 +144,11 @@ void ResultsPage::back() {
     reportBox->setText(QString());
     unload();
     availableWiresSlot().get().showPage();
+}
+
+void ResultsPage::closeEvent(QCloseEvent* event) {
+    listControls->stopRanking();
+    Page::closeEvent(event);
 }
 
 void ResultsPage::finish() {

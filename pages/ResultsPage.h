@@ -42,6 +42,7 @@ public:
 protected:
     void loadEvent() override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void layoutReportBox();

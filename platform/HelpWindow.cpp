@@ -16,6 +16,7 @@
 #include "gauge/GaugeTable.h"
 #include "gauge/Numeric.h"
 #include "platform/AboutBox.h"
+#include "platform/Page.h"
 #include "search/JobDescription.h"
 
 namespace {
@@ -112,6 +113,10 @@ HelpWindow::HelpWindow() {
 void showHelpWindow() {
     if (!helpWindow())
         helpWindow() = new HelpWindow;
+    // Over the page it is asked from, as a message box stands; taller than the pages, it would
+    // run off the screen where the window manager or Qt put it.
+    if (const forms::Page* page = forms::frontPage(); page && !helpWindow()->isVisible())
+        helpWindow()->setGeometry(forms::innerCentredWithinScreen(*page, helpWindow()->size()));
     helpWindow()->show();
     helpWindow()->raise();
     helpWindow()->activateWindow();

@@ -47,8 +47,8 @@ std::optional<Place>& wizardPlace() {
     return place;
 }
 
-// A window's inner rectangle, given with its frame, moved as little as needed for the frame to
-// lie within the area (the screen's area free of panels).
+}  // namespace
+
 QRect keptWithin(const QRect& frame, const QRect& inner, const QRect& area) {
     QPoint shift;
     if (frame.right() > area.right()) {
@@ -68,13 +68,20 @@ QRect keptWithin(const QRect& frame, const QRect& inner, const QRect& area) {
     return inner.translated(shift);
 }
 
-}  // namespace
-
 QRect innerCentredOn(const QRect& frame, const QRect& inner, QSize innerSize) {
     // The window manager will frame the new window as it framed the other one.
     const QSize framed = innerSize + frame.size() - inner.size();
     const QPoint frameCorner = frame.center() - QPoint(framed.width() / 2, framed.height() / 2);
     return {frameCorner + (inner.topLeft() - frame.topLeft()), innerSize};
+}
+
+QRect innerCentredWithinScreen(const QWidget& window, QSize innerSize) {
+    const QRect frame = window.frameGeometry(), inner = window.geometry();
+    const QRect centred = innerCentredOn(frame, inner, innerSize);
+    const QMargins frameWidths(inner.left() - frame.left(), inner.top() - frame.top(),
+                               frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    return keptWithin(centred.marginsAdded(frameWidths), centred,
+                      window.screen()->availableGeometry());
 }
 
 Page* frontPage() {

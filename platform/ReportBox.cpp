@@ -64,7 +64,7 @@ void ReportBox::setText(const QString& text) {
     setPlainText(text);
 }
 
-void ReportBox::setTable(const QList<QStringList>& rows) {
+void ReportBox::setTable(const QList<QStringList>& rows, const QList<Qt::Alignment>& alignments) {
     rtf_.clear();
     CellWidths widthOf(font());
     QList<qreal> widths;
@@ -81,8 +81,12 @@ void ReportBox::setTable(const QList<QStringList>& rows) {
     QList<QTextOption::Tab> stops;
     qreal end = widths.isEmpty() ? 0 : widths.front();
     for (qsizetype column = 1; column < widths.size(); ++column) {
-        end += gap + widths[column];
-        stops << QTextOption::Tab(end, QTextOption::RightTab);
+        const qreal start = end + gap;
+        end = start + widths[column];
+        if (alignments.value(column, Qt::AlignRight) == Qt::AlignLeft)
+            stops << QTextOption::Tab(start, QTextOption::LeftTab);
+        else
+            stops << QTextOption::Tab(end, QTextOption::RightTab);
     }
     setColumnStops(stops);
     setPlainText(lines.join(u'\n'));

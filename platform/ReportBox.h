@@ -30,9 +30,10 @@ public:
     void setText(const QString& text);
 
     // Replaces the whole content by a table, one row to a line, its cells separated by tabs:
-    // each column as wide as its widest cell, the first aligned left and the others right.
-    // Copied lines keep the tabs, so they paste as columns.
-    void setTable(const QList<QStringList>& rows);
+    // each column as wide as its widest cell, a gap apart. The first starts at the left edge;
+    // each other one is aligned as given for it (Qt::AlignLeft or Qt::AlignRight), right where
+    // nothing is given. Copied lines keep the tabs, so they paste as columns.
+    void setTable(const QList<QStringList>& rows, const QList<Qt::Alignment>& alignments = {});
 
     // Characters selected, 0 when nothing is.
     int selectionLength() const;

@@ -89,9 +89,7 @@ std::vector<std::string> listNotes(const JobState& job, const ShownList& list,
             notes.push_back("The stock covers none of the " + std::to_string(list.foundCount) +
                             " combinations found.");
         } else {
-            notes.emplace_back(list.choice.coveredOnly
-                                   ? "The stock covers none of the combinations within the limits."
-                                   : "No combination lies within the limits.");
+            notes.emplace_back(emptyRankedListReason(list.choice));
         }
     }
     if (list.selected) {

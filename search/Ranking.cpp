@@ -459,6 +459,11 @@ RankedList rankCombinations(const RankingInput& input, const ListChoice& choice,
     return Ranker(input, choice, control).run(decimalSeparator);
 }
 
+std::string_view emptyRankedListReason(const ListChoice& choice) {
+    return choice.coveredOnly ? "The stock covers none of the combinations within the limits."
+                              : "No combination lies within the limits.";
+}
+
 std::string rankedCountLine(const RankedList& list, const ListChoice& choice) {
     const std::string shown = std::to_string(list.best.size());
     std::string line = "best " + shown + " of " +

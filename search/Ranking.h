@@ -62,6 +62,9 @@ RankedList rankCombinations(const RankingInput& input, const ListChoice& choice,
 
 // "best 3 of 120 combinations of at most 3 sizes and 12 wires covered by the stock"
 std::string rankedCountLine(const RankedList& list, const ListChoice& choice);
+// Why a ranked list holds nothing: "No combination lies within the limits.", or with
+// choice.coveredOnly "The stock covers none of the combinations within the limits."
+std::string_view emptyRankedListReason(const ListChoice& choice);
 // "+0.20 %", "-0.23 %": always a sign, two decimals, never "-0.00 %"
 std::string deviationText(double percent, std::string_view decimalSeparator = ".");
 std::string wiresText(long wires);  // "6 wires", "1 wire"

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -65,8 +66,19 @@ TEST(Cli, RectangularAndRoundTargetsMatchTheWizardsArithmetic) {
 TEST(Cli, ACornerRadiusIsTakenOffTheTargetOrRefusedForTheSameReasonsAsOnThePage) {
     EXPECT_TRUE(run({"--rect", "5,2.5,2", "--corner-radius", "0.5", "--available", "12,13,13.5,14"})
                     .out.ends_with("1,      24.48236\n3 Wire combinations found\n"));
-    // Half the thickness: fully rounded edges.
+    // Half the thickness: fully rounded edges; half the width likewise.
     EXPECT_EQ(run({"--rect", "3,1,1", "--corner-radius", "0.5", "--available", "9"}).status, 0);
+    EXPECT_EQ(run({"--rect", "1,3,1", "--corner-radius", "0.5", "--available", "9"}).status, 0);
+    // 0, or blanks, are sharp corners; blanks around a radius are no part of it.
+    const std::vector<std::string> sharp = {"--rect", "5,2.5,2", "--available", "12,13"};
+    for (const char* none : {"0", "  "}) {
+        auto args = sharp;
+        args.insert(args.end(), {"--corner-radius", none});
+        EXPECT_EQ(run(args).out, run(sharp).out) << "'" << none << "'";
+    }
+    EXPECT_EQ(
+        run({"--rect", "5,2.5,2", "--corner-radius", " 0.5 ", "--available", "12,13,13.5,14"}).out,
+        run({"--rect", "5,2.5,2", "--corner-radius", "0.5", "--available", "12,13,13.5,14"}).out);
     const std::pair<std::vector<std::string>, std::string> refused[] = {
         {{"--rect", "5,2.5,2", "--corner-radius", "r"}, "--corner-radius: 'r' is not a number"},
         {{"--rect", "5,2.5,2", "--corner-radius", "-0.1"}, "--corner-radius: '-0.1' is negative"},
@@ -473,6 +485,14 @@ TEST(Cli, RankedOrdersAnswerFromTheWholeShelf) {
              "9,10,11,12,13,13.5,14,14.5,15,15.5,16,16.5,17,17.5,18,18.5,19,19.5,20,20.5,"
              "21,21.5,22,22.5,23,24,25,26"})
             .out.starts_with("9 SWG X 1, 16 SWG X 1, 22.5 SWG X 1,      12.93949  3 wires"));
+
+    // Stopped before its end, as an interrupt stops it, a ranking is no answer.
+    const std::atomic<bool> interrupted = true;
+    const auto stopped = cli::run(
+        {"--round", "8=1", "--order", "closest", "--available", "12,13.5,14"}, &interrupted);
+    EXPECT_EQ(stopped.status, 3);
+    EXPECT_EQ(stopped.out, "");
+    EXPECT_EQ(stopped.err, "wirnak-cli: the ranking was stopped before its end\n");
 
     // 32767 wires of 26 SWG reach the top exactly: the list is whole, as found and ranked.
     for (const char* order : {"wires", "sizes", "closest"}) {

@@ -7,6 +7,7 @@
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
 #include "pages/Slots.h"
+#include "search/JobSheet.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;
@@ -460,9 +461,13 @@ private slots:
         pressTab();  // empty: sharp corners
         radius()->setText("-0.1");
         click(radius());
-        expectRadiusRefused(
-            "is negative. Enter it in mm, or leave the box empty for sharp "
-            "corners.");
+        const QString negative =
+            "is negative. Enter it in mm, or leave the box empty for sharp corners.";
+        expectRadiusRefused(negative);
+        click(weight());
+        QCOMPARE(focused(), radius());
+        radius()->setText("-" + QString(400, u'9'));  // beyond a double, still below zero
+        expectRadiusRefused(negative);
         click(weight());
         QCOMPARE(focused(), radius());
 
@@ -487,7 +492,35 @@ private slots:
         QCOMPARE(run_->end.count(), 1);
     }
 
-    // The box left empty gives the plain product to the bit, as before there was a box.
+    // A thickness changed to less than twice the radius is the thickness's fault as much: Next
+    // says so on the radius, and the user is free to go and mend the thickness.
+    void aRadiusTooLargeForTheWireIsSaidByNextAndLetsTheWireBeMended() {
+        chooseRectangular();
+        for (const char* entry : {"5", "2.5", "2", "0.5"}) {
+            typeHere(entry);
+            pressTab();
+        }
+        clickAndType(weight(), "1");
+        rectangular(OriginalWiresPage::kThickness)->clear();
+        clickAndType(rectangular(OriginalWiresPage::kThickness), "0.8");
+        expectRadiusRefused(
+            "is more than half the thickness of the wire. Please check the radius and the "
+            "thickness.");
+        pressAlt(Qt::Key_N);
+        QCOMPARE(focused(), radius());
+
+        click(rectangular(OriginalWiresPage::kThickness));
+        QCOMPARE(focused(), rectangular(OriginalWiresPage::kThickness));
+        rectangular(OriginalWiresPage::kThickness)->clear();
+        typeHere("2.5");
+        click(next());
+        QVERIFY(movedOn());
+        QCOMPARE(QString::fromStdString(suggestedFileName(jobState())),
+                 QStringLiteral("rect5x2.5r0.5x2-combinations"));
+    }
+
+    // The box left empty, or blank, gives the plain product to the bit, as before there was a
+    // box.
     void anEmptyCornerRadiusLeavesThePlainProduct() {
         std::mt19937 draw(19);
         std::uniform_int_distribution<int> thousandths(1, 20000);
@@ -501,6 +534,7 @@ private slots:
             rectangular(OriginalWiresPage::kWidth)->setText(width);
             rectangular(OriginalWiresPage::kThickness)->setText(thickness);
             rectangular(OriginalWiresPage::kParallelWires)->setText(wires);
+            radius()->setText(job % 2 ? QStringLiteral(" \t ") : QString());
             click(next());
             QVERIFY(movedOn());
             const double product = wires.toDouble() * (width.toDouble() * thickness.toDouble());

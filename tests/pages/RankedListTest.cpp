@@ -1,8 +1,11 @@
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
 #include <memory>
 
+#include "pages/AvailableWiresPage.h"
 #include "pages/ResultsPage.h"
 #include "pages/Slots.h"
 #include "tests/support/PageTestRun.h"
@@ -11,7 +14,8 @@ using namespace forms;
 
 namespace {
 
-constexpr GaugeIndex k8Swg = 0, k12Swg = 4, k13HalfSwg = 6, k14Swg = 7, k21Swg = 21, k26Swg = 28;
+constexpr GaugeIndex k8Swg = 0, k12Swg = 4, k13HalfSwg = 6, k14Swg = 7, k17HalfSwg = 14,
+                     k20HalfSwg = 20, k21Swg = 21, k22HalfSwg = 24, k26Swg = 28;
 
 // The job as the data pages leave it, the weight question answered with Cancel.
 void prepareJob(double target, const QList<GaugeIndex>& atHand) {
@@ -37,16 +41,16 @@ QStringList boxLines(const ResultsPage& page) {
     return page.reportBox->toPlainText().split('\n');
 }
 
-// Where each cell after the combination ends on its line in the box, in pixels.
+// Where the wires, the sizes and the deviation end on a ranked line in the box, in pixels.
 QList<int> cellEnds(const ReportBox& box, const QTextBlock& line) {
     QList<int> ends;
-    const QString cells = line.text() + u'\t';
+    const QString cells = line.text();
     for (qsizetype end = cells.indexOf(u'\t'); end >= 0; end = cells.indexOf(u'\t', end + 1)) {
         QTextCursor cursor(line);
         cursor.setPosition(line.position() + static_cast<int>(end));
         ends << box.cursorRect(cursor).x();
     }
-    return ends.mid(1);
+    return ends.mid(1, 3);
 }
 
 }  // namespace
@@ -62,8 +66,8 @@ private:
     ResultsPage& loadResults(bool tableFull = false) {
         if (tableFull) {
             run_->boxes.expect(
-                "More than 10001 combinations exist. The list shows the first 10001 of them.\n"
-                "Tick fewer or thicker sizes to see them all.",
+                "More than 10001 combinations exist. \"as found\" shows the first 10001; the "
+                "ranked orders (Order) rank them all.",
                 "Wirnak", kWarningOk, MessageAnswer::Ok);
         }
         ResultsPage& page = resultsSlot().get();
@@ -92,15 +96,14 @@ private slots:
         QTRY_VERIFY(!list.rankingPending());
         const QStringList lines = boxLines(page);
         QCOMPARE(lines.first(),
-                 "12 SWG X 2, 13.5 SWG X 2, 14 SWG X 2\t24.94274\t6 wires\t3 sizes\t"
-                 "-0.23 %");
+                 "24.94274\t6 wires\t3 sizes\t-0.23 %\t12 SWG X 2, 13.5 SWG X 2, 14 SWG X 2");
         QCOMPARE(QSet<QString>(lines.begin(), lines.end()).size(), 10001);
         QVERIFY(list.rankedLabel->text().startsWith("best 10001 of "));
         QCOMPARE(page.countLabel->text(), QStringLiteral("10001"));  // what the search found
         QTextBlock line = page.reportBox->document()->firstBlock();
         const QList<int> columns = cellEnds(*page.reportBox, line);
-        QVERIFY(columns.size() == 4 && columns[0] > page.reportBox->fontMetrics().horizontalAdvance(
-                                                        lines.first().section(u'\t', 0, 0)));
+        QVERIFY(columns.size() == 3 && columns[0] > page.reportBox->fontMetrics().horizontalAdvance(
+                                                        lines.first().section(u'\t', 0, 1)));
         for (int i = 0; i < 8; ++i, line = line.next())
             QCOMPARE(cellEnds(*page.reportBox, line), columns);
 
@@ -150,12 +153,82 @@ private slots:
         list.orderChoice->setCurrentIndex(3);
         QTRY_VERIFY_WITH_TIMEOUT(!list.rankingPending(), 60000);
         QCOMPARE(list.shownChoice().order, ResultOrder::ClosestToOriginal);
-        QCOMPARE(boxLines(page).first().section(u'\t', 0, 0), QStringLiteral("8 SWG X 4"));
+        QCOMPARE(boxLines(page).first().section(u'\t', -1), QStringLiteral("8 SWG X 4"));
 
         // Back while a ranking runs: the page goes, and the ranking with it.
         list.mostSizesBox->setValue(4);
         pressAlt(Qt::Key_B);
         QTRY_VERIFY(!resultsSlot().isLoaded());
+    }
+
+    // Four sizes make a long combination; the figures it is ranked by stay in sight all the
+    // same, at the window's opening width.
+    void theFiguresOfFourSizesStayInSight() {
+        prepareJob(eightSwgWires(1), {k13HalfSwg, k17HalfSwg, k20HalfSwg, k22HalfSwg});
+        ResultsPage& page = loadResults();
+        page.listControls->mostSizesBox->setValue(4);
+        page.listControls->orderChoice->setCurrentIndex(3);  // closest to original
+        QTRY_VERIFY(!page.listControls->rankingPending());
+        const int inSight = page.reportBox->viewport()->width();
+        int fourSizes = 0;
+        for (QTextBlock line = page.reportBox->document()->firstBlock(); line.isValid();
+             line = line.next()) {
+            if (!line.text().contains("4 sizes"))
+                continue;
+            ++fourSizes;
+            QTextCursor deviationEnd(line);
+            deviationEnd.setPosition(line.position() + line.text().indexOf(u'%') + 1);
+            QVERIFY2(page.reportBox->cursorRect(deviationEnd).right() <= inSight,
+                     qPrintable(line.text()));
+        }
+        QVERIFY(fourSizes > 0);
+    }
+
+    // Finish, Back and the close button answer while the progress of a ranking that would take
+    // half a minute is up: the ranking is given up at once and they do what they do.
+    void finishBackAndCloseGiveARankingUpAndDoWhatTheyDo() {
+        prepareJob(eightSwgWires(4), sizesFrom(k8Swg, k26Swg));
+        QElapsedTimer waited;
+        const auto rankLong = [&] {
+            ResultsPage& page = loadResults(true);
+            page.listControls->mostSizesBox->setValue(4);
+            page.listControls->orderChoice->setCurrentIndex(3);  // closest to original
+            [&] { QTRY_VERIFY(page.listControls->rankingProgress->isVisible()); }();
+            waited.start();
+            return QPointer<ResultsPage>(&page);
+        };
+        const auto gone = [&](const QPointer<ResultsPage>& page) {
+            return !resultsSlot().isLoaded() && QTest::qWaitFor([&] { return page.isNull(); }) &&
+                   waited.elapsed() < 5000;
+        };
+
+        // Clicked through the window, as the window system delivers it to a page that may be
+        // blocked.
+        QPointer<ResultsPage> page = rankLong();
+        QTest::mouseClick(page->windowHandle(), Qt::LeftButton, {},
+                          page->finishButton->geometry().center());
+        QCOMPARE(run_->end.count(), 1);
+        QVERIFY(gone(page));
+
+        page = rankLong();
+        pressAlt(Qt::Key_B);
+        QVERIFY(gone(page));
+        QVERIFY(availableWiresSlot().get().isVisible());
+
+        page = rankLong();
+        pressAlt(Qt::Key_F);
+        QCOMPARE(run_->end.count(), 2);
+        QVERIFY(gone(page));
+
+        page = rankLong();
+        page->close();
+        QCOMPARE(run_->end.count(), 3);
+        QVERIFY(gone(page));
+
+        // Destroyed by other means, the page gives its ranking up rather than wait for its end.
+        page = rankLong();
+        delete page.data();
+        QVERIFY(waited.elapsed() < 5000);
     }
 
     void aSizeBeyondTheCountLimitIsSaidAndTheListStays() {

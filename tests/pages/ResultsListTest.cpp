@@ -72,10 +72,10 @@ QStringList boxLines(const ResultsPage& page) {
     return page.reportBox->toPlainText().split('\n');
 }
 
-// The first column of each line: the combination, with the ranked orders' figures after a tab.
+// The combination of each line, after the ranked orders' figures and a tab.
 QStringList combinations(const ResultsPage& page) {
     QStringList lines = boxLines(page);
-    for (QString& line : lines) line = line.section(u'\t', 0, 0);
+    for (QString& line : lines) line = line.section(u'\t', -1);
     return lines;
 }
 
@@ -139,7 +139,10 @@ private:
     }
 
 private slots:
-    void init() { run_ = std::make_unique<PageTestRun>(); }
+    void init() {
+        run_ = std::make_unique<PageTestRun>();
+        startRankLimitsAfresh();  // the limits a test leaves are its own
+    }
     void cleanup() {
         const QString broken = endRun(run_);
         QVERIFY2(broken.isEmpty(), qPrintable(broken));
@@ -160,7 +163,7 @@ private slots:
         QTRY_VERIFY(!list.rankingPending());
         QCOMPARE(combinations(page), (QStringList{kFourWires, kFiveWires, kNineWires}));
         QCOMPARE(boxLines(page).first(),
-                 QStringLiteral("14 SWG X 4\t12.97171\t4 wires\t1 size\t+0.20 %"));
+                 QStringLiteral("12.97171\t4 wires\t1 size\t+0.20 %\t14 SWG X 4"));
         QTest::keyClick(focused(), Qt::Key_Down);  // fewest sizes
         QTest::keyClick(focused(), Qt::Key_Down);  // closest to original
         QTRY_VERIFY(!list.rankingPending());
@@ -353,6 +356,17 @@ private slots:
         saveAs(page, "none-covered.csv");
         QCOMPARE(fileText(dir_.filePath("none-covered.csv")),
                  "combination,total_mm2,wires,short_stock,deviation_pct,sizes\r\n");
+
+        // A ranked list left empty says why in the box, as the saved text does.
+        list.orderChoice->setCurrentIndex(1);
+        QTRY_VERIFY(!list.rankingPending());
+        QCOMPARE(page.reportBox->toPlainText(),
+                 "The stock covers none of the combinations within the limits.");
+        list.coveredOnlyCheck->click();
+        list.mostWiresBox->setValue(3);
+        QTRY_VERIFY(!list.rankingPending());
+        QVERIFY(list.rankedLabel->text().startsWith("best 0 of 0 "));
+        QCOMPARE(page.reportBox->toPlainText(), "No combination lies within the limits.");
     }
 
     void aSearchWithoutMatchSavesWhy() {

@@ -332,8 +332,8 @@ private slots:
         describeOneEightSwgWire({});
         for (GaugeIndex i = 0; i < kGaugeCount; ++i) offer(i);
         run_->boxes.expect(
-            "More than 10001 combinations exist. The list shows the first 10001 of them.\n"
-            "Tick fewer or thicker sizes to see them all.",
+            "More than 10001 combinations exist. \"as found\" shows the first 10001; the ranked "
+            "orders (Order) rank them all.",
             "Wirnak", kWarningOk, MessageAnswer::Ok);
         searchWithNext();
         ResultsPage& page = results();
