@@ -1,5 +1,6 @@
 #include "platform/Settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QSettings>
@@ -20,11 +21,19 @@ const QString kMostSizes = QStringLiteral("ranking/mostSizes");
 const QString kMostWires = QStringLiteral("ranking/mostWires");
 const QString kNoLimit = QStringLiteral("none");
 
-// The settings file itself, named after the organisation and the application.
+// The settings file itself, named after the organisation and the application. On Windows an
+// INI file in the roaming application data (%APPDATA%\Wirnak\Wirnak.ini) rather than the
+// registry, so that it is one file to read, check, write whole and forget, as elsewhere.
+#ifdef Q_OS_WIN
+constexpr QSettings::Format kFormat = QSettings::IniFormat;
+#else
+constexpr QSettings::Format kFormat = QSettings::NativeFormat;
+#endif
+
 class SettingsFile : public QSettings {
 public:
     SettingsFile()
-        : QSettings(QSettings::NativeFormat, QSettings::UserScope, forms::App::organisation(),
+        : QSettings(kFormat, QSettings::UserScope, forms::App::organisation(),
                     forms::App::title()) {}
 };
 
@@ -124,7 +133,7 @@ Kept readAll() {
     if (fault.isEmpty())
         return kept;
     note(QStringLiteral("the settings in %1 are ignored: %2. 'wirnak --reset' forgets them.")
-             .arg(file.fileName(), fault));
+             .arg(QDir::toNativeSeparators(file.fileName()), fault));
     return {};
 }
 
@@ -138,7 +147,7 @@ void change(const std::function<void(QSettings&)>& write) {
     file.sync();
     if (file.status() != QSettings::NoError)
         note(QStringLiteral("the settings could not be saved in %1; the job goes on without them.")
-                 .arg(file.fileName()));
+                 .arg(QDir::toNativeSeparators(file.fileName())));
 }
 
 }  // namespace

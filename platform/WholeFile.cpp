@@ -1,6 +1,10 @@
 #include "platform/WholeFile.h"
 
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <QSaveFile>
 #include <cerrno>
@@ -36,8 +40,20 @@ QString writeAll(QFileDevice& file, const QByteArray& content) {
     if (!file.flush())
         return reasonFor(file, errno);
     // Qt syncs on commit but ignores the answer; a disk that runs out on writeback says so here.
+    return syncToDisk(file);
+}
+
+QString syncToDisk(QFileDevice& file) {
+    errno = 0;
+#ifdef _WIN32
+    // FlushFileBuffers underneath.
+    if (_commit(file.handle()) != 0)
+        return systemReason(errno);
+#else
+    // A pipe or a terminal cannot be synced, and has nothing to keep.
     if (::fsync(file.handle()) != 0 && errno != EINVAL)
         return systemReason(errno);
+#endif
     return {};
 }
 

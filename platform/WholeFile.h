@@ -15,5 +15,9 @@ QString writeWholeFile(const QString& path, const QByteArray& content);
 // it could not, "" when it could.
 QString writeAll(QFileDevice& file, const QByteArray& content);
 
+// Pushes what was written to an open file to the disk (fsync; FlushFileBuffers on Windows,
+// which wants the file open for writing); returns why it could not, "" when it did.
+QString syncToDisk(QFileDevice& file);
+
 // The system's words for an error number, as strerror gives them.
 QString systemReason(int error);

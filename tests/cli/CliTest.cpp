@@ -345,8 +345,10 @@ TEST(Cli, ListOptionsAreRefusedWhereTheyCannotBeMet) {
 
 // --shelf FILE gives what --available gives for the list the file holds, stock check and all.
 TEST(Cli, AShelfFileStandsForTheAvailableList) {
-    const std::string path = std::filesystem::temp_directory_path() /
-                             ("wirnak-cli-shelf-" + std::to_string(::getpid()) + ".txt");
+    // A path as the program takes it from the command line, in the system's own form.
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("wirnak-cli-shelf-" + std::to_string(::getpid()) + ".txt"))
+                                 .string();
     const auto withShelf = [&path](const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
         return std::vector<std::string>{"--round", "8=1", "--weight", "2", "--shelf", path};
