@@ -5,7 +5,8 @@
 ; Installs for the current user alone unless asked otherwise (/AllUsers on the command line, or
 ; the first page): no administrator is needed. /S installs silently. The uninstaller removes
 ; exactly the files it installed, its shortcut and its entry in "Apps & features".
-Unicode true
+; A 64-bit installer for a 64-bit program: it runs where Wirnak runs, and Wine needs no 32-bit part.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define APP "Wirnak"
@@ -25,7 +26,6 @@ SetCompressor /SOLID lzma
 !include MultiUser.nsh
 !include MUI2.nsh
 !include FileFunc.nsh
-!include x64.nsh
 
 Name "${APP} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -54,17 +54,10 @@ VIAddVersionKey "LegalCopyright" "2026 ${PUBLISHER}, GNU GPL version 3 or later"
 !insertmacro MUI_LANGUAGE "English"
 
 Function .onInit
-    ; Wirnak is a 64-bit program: its entry belongs in the 64-bit registry.
-    ${IfNot} ${RunningX64}
-        MessageBox MB_OK|MB_ICONSTOP "${APP} needs 64-bit Windows."
-        Abort
-    ${EndIf}
-    SetRegView 64
     !insertmacro MULTIUSER_INIT
 FunctionEnd
 
 Function un.onInit
-    SetRegView 64
     !insertmacro MULTIUSER_UNINIT
 FunctionEnd
 
