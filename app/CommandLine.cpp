@@ -1,8 +1,9 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
-#include <cstdio>
+#include <QDir>
 
+#include "app/Answer.h"
 #include "platform/App.h"
 #include "platform/Settings.h"
 
@@ -24,11 +25,6 @@ const char* const kHelp =
     "  --reset        Forgets every setting kept between runs, such as the last shelf,\n"
     "                 and exits.\n";
 
-void print(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
-}
-
 }  // namespace
 
 std::optional<int> answerCommandLine(const QStringList& arguments) {
@@ -44,29 +40,32 @@ std::optional<int> answerCommandLine(const QStringList& arguments) {
     parser.addOption(reset);
 
     if (!parser.parse(arguments)) {
-        print(stderr, QStringLiteral("wirnak: %1\nTry 'wirnak --help'.\n").arg(parser.errorText()));
+        tell(AnswerKind::Error,
+             QStringLiteral("wirnak: %1\nTry 'wirnak --help'.\n").arg(parser.errorText()));
         return kRefused;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        print(stderr, QStringLiteral("wirnak: unexpected argument '%1': the wizard takes no job "
-                                     "on its command line; wirnak-cli does.\n"
-                                     "Try 'wirnak --help'.\n")
-                          .arg(parser.positionalArguments().constFirst()));
+        tell(AnswerKind::Error,
+             QStringLiteral("wirnak: unexpected argument '%1': the wizard takes no job "
+                            "on its command line; wirnak-cli does.\n"
+                            "Try 'wirnak --help'.\n")
+                 .arg(parser.positionalArguments().constFirst()));
         return kRefused;
     }
     if (parser.isSet(help)) {
-        print(stdout, QString::fromLatin1(kHelp));
+        tell(AnswerKind::Output, QString::fromLatin1(kHelp));
         return 0;
     }
     if (parser.isSet(version)) {
-        print(stdout, forms::App::title() + u' ' + forms::App::version() + u'\n');
+        tell(AnswerKind::Output, forms::App::title() + u' ' + forms::App::version() + u'\n');
         return 0;
     }
     if (parser.isSet(reset)) {
         const QString error = settings::forgetAll();
         if (!error.isEmpty())
-            print(stderr, QStringLiteral("wirnak: the settings in %1 could not be forgotten: %2\n")
-                              .arg(settings::filePath(), error));
+            tell(AnswerKind::Error,
+                 QStringLiteral("wirnak: the settings in %1 could not be forgotten: %2\n")
+                     .arg(QDir::toNativeSeparators(settings::filePath()), error));
         return error.isEmpty() ? 0 : 1;
     }
     return std::nullopt;

@@ -1,5 +1,14 @@
 #include "app/Display.h"
 
+#ifdef _WIN32
+
+// Windows always has its desktop to open windows on.
+std::optional<int> refuseWithoutDisplay() {
+    return std::nullopt;
+}
+
+#else
+
 #include <xcb/xcb.h>
 
 #include <QtGlobal>
@@ -32,3 +41,5 @@ std::optional<int> refuseWithoutDisplay() {
         stderr);
     return kNoDisplay;
 }
+
+#endif

@@ -2,6 +2,11 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "cli/CliJob.h"
 
 namespace {
@@ -17,6 +22,12 @@ bool writeAndClose(std::FILE* stream, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The same bytes as on any other system: the runtime's text mode would put a CR before every
+    // LF, and a second one into the CSV's CRLF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     const cli::Outcome outcome = cli::run(std::vector<std::string>(argv + 1, argv + argc));
     // With nothing to print, a closed output loses nothing.
     const bool written = outcome.out.empty() || writeAndClose(stdout, outcome.out);

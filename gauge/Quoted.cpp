@@ -72,6 +72,13 @@ std::vector<std::string> shownCharacters(std::string_view text) {
         shown.push_back(std::move(character));
         at += used;
     }
+#ifdef _WIN32
+    // Windows separates folders with the backslash: a path is shown as it was typed. No name
+    // there holds a control character, so none of its backslashes can pass for an escape.
+    for (std::string& character : shown)
+        if (character == "\\\\")
+            character = "\\";
+#endif
     return shown;
 }
 

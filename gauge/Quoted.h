@@ -15,7 +15,8 @@ namespace shown {
 std::string quoted(std::string_view text);
 
 // A file's path as a message shows it: escaped as quoted() escapes, without quotes, and when it
-// is long its end kept, where the file's own name is, behind "...".
+// is long its end kept, where the file's own name is, behind "...". On Windows its backslashes,
+// the folder separators there, are shown as they are.
 std::string path(std::string_view path);
 
 }  // namespace shown

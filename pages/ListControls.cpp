@@ -19,6 +19,7 @@
 #include "platform/App.h"
 #include "platform/MessageBox.h"
 #include "platform/Page.h"
+#include "platform/PrintReport.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
 #include "platform/WholeFile.h"
@@ -32,6 +33,7 @@ constexpr int kJobLabelHeight = 540;  // two lines; more for a long conductor
 
 const QString kTextFilter = QStringLiteral("Text files (*.txt)");
 const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
+const QString kPdfFilter = QStringLiteral("PDF files (*.pdf)");
 
 // The wire limit box's lowest value, which it shows as "no limit", and the most a count may be.
 constexpr int kNoWireLimit = 0;
@@ -46,13 +48,32 @@ constexpr int kProgressDelayMs = 500;
 constexpr int kProgressPollMs = 100;
 constexpr int kProgressSteps = 1000;
 
-bool savesAsCsv(const SaveFileDialog::Choice& choice) {
+enum class SavedAs { Text, Csv, Pdf };
+
+// The suffix typed decides; without a known one, the filter chosen.
+SavedAs savedAs(const SaveFileDialog::Choice& choice) {
     const QString suffix = QFileInfo(choice.path).suffix().toLower();
     if (suffix == QLatin1String("csv"))
-        return true;
+        return SavedAs::Csv;
+    if (suffix == QLatin1String("pdf"))
+        return SavedAs::Pdf;
     if (suffix == QLatin1String("txt"))
-        return false;
-    return choice.filter == kCsvFilter;
+        return SavedAs::Text;
+    if (choice.filter == kCsvFilter)
+        return SavedAs::Csv;
+    return choice.filter == kPdfFilter ? SavedAs::Pdf : SavedAs::Text;
+}
+
+QString filterFor(SavedAs type) {
+    switch (type) {
+        case SavedAs::Csv:
+            return kCsvFilter;
+        case SavedAs::Pdf:
+            return kPdfFilter;
+        case SavedAs::Text:
+            break;
+    }
+    return kTextFilter;
 }
 
 // Where the last list went and as what: its folder and type are offered again for the next one
@@ -498,22 +519,31 @@ JobSheet ListControls::sheet(std::optional<LineRange> selected, const QString& m
 
 void ListControls::saveList() {
     const SaveFileDialog::Choice& last = lastSaved();
-    const QString type = savesAsCsv(last) ? kCsvFilter : kTextFilter;
+    const QString type = filterFor(savedAs(last));
     const QString name = QString::fromStdString(suggestedFileName(job()));
     const QString suggested = QFileInfo(last.path).dir().filePath(name + u'.' + filterSuffix(type));
     const auto choice = saveDialog->chooseFile(QStringLiteral("Save the list"), suggested,
-                                               {kTextFilter, kCsvFilter}, type);
+                                               {kTextFilter, kCsvFilter, kPdfFilter}, type);
     if (!choice)
         return;
-    const std::string content = savesAsCsv(*choice)
-                                    ? listCsv(shown_)
-                                    : sheetText(sheet(std::nullopt, QStringLiteral("Saved")));
-    const QString error = writeWholeFile(choice->path, QByteArray::fromStdString(content));
-    if (!error.isEmpty()) {
-        showMessage(QStringLiteral("The list could not be saved as\n%1\n\n%2")
-                        .arg(QDir::toNativeSeparators(choice->path), error),
-                    kWarningOk);
+    const QString failure = writeList(*choice);
+    if (!failure.isEmpty()) {
+        showMessage(failure, kWarningOk);
         return;
     }
     lastSaved() = *choice;
+}
+
+QString ListControls::writeList(const SaveFileDialog::Choice& choice) const {
+    const SavedAs type = savedAs(choice);
+    if (type == SavedAs::Pdf)
+        return saveJobSheetAsPdf(sheet(std::nullopt, QStringLiteral("Saved")), choice.path);
+    const std::string content = type == SavedAs::Csv
+                                    ? listCsv(shown_)
+                                    : sheetText(sheet(std::nullopt, QStringLiteral("Saved")));
+    const QString error = writeWholeFile(choice.path, QByteArray::fromStdString(content));
+    if (error.isEmpty())
+        return {};
+    return QStringLiteral("The list could not be saved as\n%1\n\n%2")
+        .arg(QDir::toNativeSeparators(choice.path), error);
 }

@@ -79,7 +79,8 @@ public:
     JobSheet sheet(std::optional<LineRange> selected, const QString& madeAs) const;
 
     // Asks for a file, suggesting a name from the job, and writes the list shown to it: as the
-    // job sheet in text, or as CSV where the file's suffix or the chosen filter says so.
+    // job sheet in text, as CSV, or as the job sheet printed into a PDF, as the file's suffix or
+    // else the chosen filter says.
     void saveList();
 
     // The page is being left: a ranking in progress is given up, and its thread waited for.
@@ -89,6 +90,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QString writeList(const SaveFileDialog::Choice& choice) const;  // why not, "" when written
     ListChoice chosenInControls() const;
     void showInControls(const ListChoice& choice);
     void showChosenList();

@@ -100,3 +100,15 @@ void printJobSheet(ReportBox& box, PrinterDialog& dialog, const SheetForLines& s
     printWhole(*chosen.printer,
                [&sheet](QPrinter& printer) { return paintJobSheet(sheet, printer); });
 }
+
+QString saveJobSheetAsPdf(const JobSheet& sheet, const QString& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Wirnak"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    SafePdfOutput output(printer, QStringLiteral("The list could not be saved as"));
+    if (!output.notReady().isEmpty())
+        return output.notReady();
+    paintJobSheet(sheet, printer);
+    return output.finish();
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -24,3 +25,7 @@ using SheetForLines = std::function<JobSheet(std::optional<LineRange> selected)>
 // Prints the job sheet of the lines chosen; one of more than 20 pages only when the user says
 // so.
 void printJobSheet(ReportBox& box, PrinterDialog& dialog, const SheetForLines& sheetFor);
+
+// Writes the job sheet, as it is printed, into a PDF file, whole or not at all. Returns what
+// went wrong, worded for the user under "The list could not be saved as", "" when it was saved.
+QString saveJobSheetAsPdf(const JobSheet& sheet, const QString& path);

@@ -2,6 +2,12 @@
 
 #include <QPrintDialog>
 
+#ifdef Q_OS_WIN
+#include <QPrinterInfo>
+
+#include "platform/MessageBox.h"
+#endif
+
 namespace {
 
 QAbstractPrintDialog::PrintDialogOptions optionsFor(int flags) {
@@ -39,6 +45,16 @@ QtPrinterDialog::QtPrinterDialog(QWidget* parent)
 }
 
 QPrinter* QtPrinterDialog::showPrinter() {
+#ifdef Q_OS_WIN
+    // Windows' own dialog offers no file to print into, and with no printer it does not open
+    // at all: the user is told rather than left with a button that does nothing.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        forms::showMessage(QStringLiteral("No printer is installed.\n\nTo keep the job sheet as "
+                                          "a PDF file, use Save… and choose PDF files (*.pdf)."),
+                           forms::kWarningOk);
+        return nullptr;
+    }
+#endif
     QPrintDialog dialog(&printer_, parent_);
     dialog.setOptions(optionsFor(flags()));
     if (flags() & NoPageRange)

@@ -30,8 +30,9 @@ private:
     int flags_ = 0;
 };
 
-// The platform's own print dialog. Where no printer is installed it still offers printing to a
-// PDF file.
+// The platform's own print dialog. Where no printer is installed, Qt's dialog still offers
+// printing to a PDF file; Windows' dialog has no such choice, so there the user is told to save
+// the sheet as PDF instead.
 class QtPrinterDialog : public PrinterDialog {
 public:
     explicit QtPrinterDialog(QWidget* parent = nullptr);

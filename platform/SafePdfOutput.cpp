@@ -1,6 +1,8 @@
 #include "platform/SafePdfOutput.h"
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <QDir>
 #include <QFile>
@@ -63,18 +65,43 @@ QString whyIncomplete(const QString& path) {
     return reason.isEmpty() ? QStringLiteral("The file was not written completely.") : reason;
 }
 
+// A path as the system's own calls take it: UTF-16 on Windows, the file name encoding elsewhere.
+std::filesystem::path systemPath(const QString& path) {
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+// Why an existing file may not be replaced by this user; "" when it may.
+QString whyNotWritable(const QString& path) {
+#ifdef _WIN32
+    // Windows answers with the read-only attribute, which is what keeps a file from being replaced.
+    if (!QFileInfo(path).isWritable())
+        return systemReason(EACCES);
+#else
+    if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return systemReason(errno);
+#endif
+    return {};
+}
+
 }  // namespace
 
-SafePdfOutput::SafePdfOutput(QPrinter& printer) : printer_(printer) {
+SafePdfOutput::SafePdfOutput(QPrinter& printer, const QString& failureHeading)
+    : printer_(printer), failureHeading_(failureHeading) {
     chosen_ = printer.outputFileName();
     if (chosen_.isEmpty())
         return;  // on paper
     const QFileInfo chosen(chosen_);
     target_ = chosen.isSymLink() ? chosen.symLinkTarget() : chosen.absoluteFilePath();
     // A file the user may not write is not replaced behind their back.
-    if (QFileInfo::exists(target_) && ::access(QFile::encodeName(target_).constData(), W_OK) != 0) {
-        notReady_ = cannotPrintTo(systemReason(errno));
-        return;
+    if (QFileInfo::exists(target_)) {
+        if (const QString reason = whyNotWritable(target_); !reason.isEmpty()) {
+            notReady_ = cannotPrintTo(reason);
+            return;
+        }
     }
     if (const QString reason = createBeside(target_, temporary_); !reason.isEmpty()) {
         temporary_.clear();
@@ -114,27 +141,27 @@ QString SafePdfOutput::finish(bool painted) {
 }
 
 QString SafePdfOutput::cannotPrintTo(const QString& reason) const {
-    return QStringLiteral("The report could not be printed to\n%1\n\n%2")
-        .arg(QDir::toNativeSeparators(chosen_), reason);
+    return QStringLiteral("%1\n%2\n\n%3")
+        .arg(failureHeading_, QDir::toNativeSeparators(chosen_), reason);
 }
 
 QString SafePdfOutput::putInPlace() {
     {
+        // Open for writing too: Windows syncs only a file it may write.
         QFile written(temporary_);
-        if (!written.open(QIODevice::ReadOnly))
+        if (!written.open(QIODevice::ReadWrite))
             return written.errorString();
         if (!isCompletePdf(written)) {
             written.close();
             return whyIncomplete(temporary_);
         }
-        if (::fsync(written.handle()) != 0 && errno != EINVAL)
-            return systemReason(errno);
+        if (const QString reason = syncToDisk(written); !reason.isEmpty())
+            return reason;
     }
     if (QFileInfo::exists(target_))
         QFile::setPermissions(temporary_, QFile::permissions(target_));
     std::error_code error;
-    std::filesystem::rename(QFile::encodeName(temporary_).toStdString(),
-                            QFile::encodeName(target_).toStdString(), error);
+    std::filesystem::rename(systemPath(temporary_), systemPath(target_), error);
     if (error)
         return QString::fromLocal8Bit(error.message());
     temporary_.clear();

@@ -13,7 +13,9 @@ class QPrinter;
 // It knows nothing of what is printed: construct it after the printer is chosen, paint, finish.
 class SafePdfOutput {
 public:
-    explicit SafePdfOutput(QPrinter& printer);
+    // A failure is told under the heading given, above the file's name and the reason.
+    explicit SafePdfOutput(QPrinter& printer, const QString& failureHeading = QStringLiteral(
+                                                  "The report could not be printed to"));
     ~SafePdfOutput();  // the printer gets its file name back; an unfinished file goes
     SafePdfOutput(const SafePdfOutput&) = delete;
     SafePdfOutput& operator=(const SafePdfOutput&) = delete;
@@ -31,6 +33,7 @@ private:
     QString putInPlace();
 
     QPrinter& printer_;
+    QString failureHeading_;
     QString chosen_;     // the file as the user named it; empty on paper
     QString target_;     // where it goes: the file a link points to, or the file itself
     QString temporary_;  // what the printer writes; empty once finished

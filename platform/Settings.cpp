@@ -43,7 +43,8 @@ bool tooLarge() {
 
 // The path as notes show paths, whatever bytes it holds.
 QString shownFilePath() {
-    return QString::fromStdString(shown::path(QFile::encodeName(filePath()).toStdString()));
+    return QDir::toNativeSeparators(
+        QString::fromStdString(shown::path(QFile::encodeName(filePath()).toStdString())));
 }
 
 // Each note once per run, however often the file is read.
@@ -202,10 +203,18 @@ void keepRankingLimits(const RankLimits& limits) {
     });
 }
 
+// On Windows an INI file in the roaming application data (%APPDATA%\Wirnak\Wirnak.ini) rather
+// than the registry, so that it is one file to read, check, write whole and forget, as elsewhere.
 QString filePath() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(forms::App::organisation() + QLatin1Char('/') + forms::App::title() +
-                  QStringLiteral(".conf"));
+#ifdef Q_OS_WIN
+    const QString folder = qEnvironmentVariable("APPDATA");
+    const QString suffix = QStringLiteral(".ini");
+#else
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString suffix = QStringLiteral(".conf");
+#endif
+    return QDir(folder).filePath(forms::App::organisation() + QLatin1Char('/') +
+                                 forms::App::title() + suffix);
 }
 
 QString forgetAll() {

@@ -1,10 +1,15 @@
 #include "platform/WholeFile.h"
 
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
@@ -25,6 +30,20 @@ QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+#ifdef _WIN32
+// Windows has no FIFO in the file system for a path to name, so a look before opening decides.
+QString readRegularFile(const QString& path, qint64 most, QByteArray& text) {
+    QFile file(path);
+    if (QFileInfo(file).exists() && !QFileInfo(file).isFile())
+        return kNotARegularFile;
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    text = file.read(most);
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return {};
+}
+#else
 QString readRegularFile(const QString& path, qint64 most, QByteArray& text) {
     const int handle =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -42,6 +61,7 @@ QString readRegularFile(const QString& path, qint64 most, QByteArray& text) {
         return file.errorString();
     return {};
 }
+#endif
 
 QString writeAll(QFileDevice& file, const QByteArray& content) {
     // Unbuffered, a write reaches the system at once, so a full disk answers the write itself
@@ -57,8 +77,20 @@ QString writeAll(QFileDevice& file, const QByteArray& content) {
     if (!file.flush())
         return reasonFor(file, errno);
     // Qt syncs on commit but ignores the answer; a disk that runs out on writeback says so here.
+    return syncToDisk(file);
+}
+
+QString syncToDisk(QFileDevice& file) {
+    errno = 0;
+#ifdef _WIN32
+    // FlushFileBuffers underneath.
+    if (_commit(file.handle()) != 0)
+        return systemReason(errno);
+#else
+    // A pipe or a terminal cannot be synced, and has nothing to keep.
     if (::fsync(file.handle()) != 0 && errno != EINVAL)
         return systemReason(errno);
+#endif
     return {};
 }
 

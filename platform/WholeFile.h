@@ -22,5 +22,9 @@ QString writeAll(QFileDevice& file, const QByteArray& content);
 QString readRegularFile(const QString& path, qint64 most, QByteArray& text);
 inline const QString kNotARegularFile = QStringLiteral("not a regular file");
 
+// Pushes what was written to an open file to the disk (fsync; FlushFileBuffers on Windows,
+// which wants the file open for writing); returns why it could not, "" when it did.
+QString syncToDisk(QFileDevice& file);
+
 // The system's words for an error number, as strerror gives them.
 QString systemReason(int error);

@@ -47,6 +47,7 @@ const QString kCoveredColumns = QStringLiteral(
 
 const QString kTextFilter = QStringLiteral("Text files (*.txt)");
 const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
+const QString kPdfFilter = QStringLiteral("PDF files (*.pdf)");
 
 void offer(JobState& job, GaugeIndex gauge, float stock) {
     job.availArea[gauge] = static_cast<float>(gaugeArea(gauge));
@@ -286,7 +287,7 @@ private slots:
         QTest::keyClick(focused(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(again.lastSuggestedPath(), dir_.filePath("8SWGx1-combinations.csv"));
         QCOMPARE(again.lastSelectedFilter(), kCsvFilter);
-        QCOMPARE(again.lastFilters(), (QStringList{kTextFilter, kCsvFilter}));
+        QCOMPARE(again.lastFilters(), (QStringList{kTextFilter, kCsvFilter, kPdfFilter}));
 
         saveAs(page, "plain", kTextFilter);
         QVERIFY(fileText(dir_.filePath("plain.txt")).endsWith(kCoveredColumns));
@@ -330,6 +331,28 @@ private slots:
                             "14 SWG X 4                12.97171       4       1     +0.20 %\n"
                             "14 SWG X 3, 17 SWG X 2    12.90506       5       2     -0.32 %\n"),
             qPrintable(ranked));
+    }
+
+    void savingAsPdfWritesTheJobSheetAsPrinted() {
+        prepareJob();
+        ResultsPage& page = loadResults();
+        page.listControls->orderChoice->setCurrentIndex(3);  // closest to original
+        QTRY_VERIFY(!page.listControls->rankingPending());
+        page.printerDialog = std::make_unique<PdfPrinterDialog>(dir_.filePath("printed.pdf"));
+        QTest::keyClick(focused(), Qt::Key_P, Qt::ControlModifier);
+        QStringList printed = pdfLines(dir_.filePath("printed.pdf"));
+        QVERIFY(printed.size() > 10);
+        printed[1].replace("Printed", "Saved");
+
+        saveAs(page, "sheet", kPdfFilter);
+        QCOMPARE(pdfLines(dir_.filePath("sheet.pdf")), printed);
+        saveAs(page, "typed.pdf", kTextFilter);  // the suffix typed decides
+        QCOMPARE(pdfLines(dir_.filePath("typed.pdf")), printed);
+        // The next save offers PDF again.
+        auto& again = scriptedSaveDialog(page);
+        QTest::keyClick(focused(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(again.lastSuggestedPath(), dir_.filePath("8SWGx1-combinations.pdf"));
+        QCOMPARE(again.lastSelectedFilter(), kPdfFilter);
     }
 
     void theSavedTextCarriesTheJobAndAFilterThatHidesAllIsNoNoMatch() {
@@ -401,14 +424,23 @@ private slots:
         });
         saveAs(page, "taken.txt");
         saveAs(page, "missing/list.txt");
+        QVERIFY(QDir(dir_.path()).mkdir("taken.pdf"));
+        saveAs(page, "taken.pdf");
+        saveAs(page, "missing/list.pdf");
+        QVERIFY(QDir(dir_.path()).rmdir("taken.pdf"));
         setMessageBoxHandler(script);
 
-        QCOMPARE(prompts.size(), 2);
+        QCOMPARE(prompts.size(), 4);
         QVERIFY2(
             prompts[0].startsWith("The list could not be saved as\n" +
                                   QDir::toNativeSeparators(dir_.filePath("taken.txt")) + "\n\n"),
             qPrintable(prompts[0]));
         QVERIFY(prompts[1].contains("missing"));
+        QVERIFY2(
+            prompts[2].startsWith("The list could not be saved as\n" +
+                                  QDir::toNativeSeparators(dir_.filePath("taken.pdf")) + "\n\n"),
+            qPrintable(prompts[2]));
+        QVERIFY(prompts[3].contains("missing"));
         QCOMPARE(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
         QVERIFY(QDir(dir_.filePath("taken.txt")).isEmpty());
     }
