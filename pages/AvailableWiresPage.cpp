@@ -57,6 +57,12 @@ int checkWidth(GaugeIndex index) {
     return std::min(fitting, column.textLeft - column.checkLeft - 15);
 }
 
+std::vector<WireSize> otherSizesOf(const std::vector<AvailableOther>& others) {
+    std::vector<WireSize> sizes;
+    for (const AvailableOther& other : others) sizes.push_back(other.size);
+    return sizes;
+}
+
 // What a screen reader says for each box: a weight box has no caption of its own.
 void nameForScreenReaders(AvailableWiresPage& page) {
     page.note->setAccessibleName(QStringLiteral("Note"));
@@ -155,7 +161,7 @@ void AvailableWiresPage::placeGaugeRow(GaugeIndex i) {
 void AvailableWiresPage::onGaugeToggled(GaugeIndex index) {
     JobState& job = jobState();
     if (gaugeCheck(index)->checkState() == Qt::Checked) {
-        if (const auto there = sameWireOnList(job, SizeList::Available, WireSize::swg(index))) {
+        if (const auto there = repeatedSize(otherSizesOf(job.availOther), WireSize::swg(index))) {
             showMessage(repeatedSizeMessage(WireSize::swg(index), *there), kWarningOk);
             gaugeCheck(index)->setChecked(false);  // clears the row as a click would
             return;

@@ -63,6 +63,12 @@ QString cornerRadiusMessage(CornerRadiusFault fault) {
     }
 }
 
+std::vector<WireSize> otherSizesOf(const std::vector<OriginalOther>& others) {
+    std::vector<WireSize> sizes;
+    for (const OriginalOther& other : others) sizes.push_back(other.size);
+    return sizes;
+}
+
 // What a screen reader says for each box: the captions on the page name a box only by where they
 // stand, and a gauge row's box has no caption of its own.
 void nameForScreenReaders(OriginalWiresPage& page) {
@@ -275,7 +281,8 @@ void OriginalWiresPage::onGaugeToggled(GaugeIndex index) {
     JobState& job = jobState();
     switch (gaugeCheck(index)->checkState()) {
         case Qt::Checked:
-            if (const auto there = sameWireOnList(job, SizeList::Original, WireSize::swg(index))) {
+            if (const auto there =
+                    repeatedSize(otherSizesOf(job.origOther), WireSize::swg(index))) {
                 showMessage(repeatedSizeMessage(WireSize::swg(index), *there), kWarningOk);
                 gaugeCheck(index)->setChecked(false);  // clears the row as a click would
                 return;

@@ -154,6 +154,9 @@ OtherSizesDialog::OtherSizesDialog(QWidget* page, SizeList list, std::vector<Oth
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     for (QAbstractButton* button : buttons->buttons())
         qobject_cast<QPushButton*>(button)->setAutoDefault(false);
+    // Their access keys on every desktop, whatever its theme gives them.
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
