@@ -265,6 +265,7 @@ void AvailableWiresPage::showOtherSizes() {
     for (const AvailableOther& other : job.availOther)
         entries << otherSizeText({other.size, 0, other.stock}, amount, QLocale().decimalPoint());
     showSizesLine(*otherSizesLine, QStringLiteral("Also on the shelf: "), entries);
+    otherSizesLine->setVisible(!entries.isEmpty());  // not read out as a nameless label
 }
 
 // An other size from a shelf may come without its stock: the question a weight box asks, and

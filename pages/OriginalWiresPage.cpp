@@ -440,7 +440,8 @@ bool OriginalWiresPage::takeWeight(JobState& job) {
 
 void OriginalWiresPage::showOtherSizesControls(bool visible) {
     otherSizesButton->setVisible(visible);
-    otherSizesLine->setVisible(visible);
+    // An empty line would be read out as a nameless label.
+    otherSizesLine->setVisible(visible && !jobState().origOther.empty());
 }
 
 void OriginalWiresPage::openOtherSizes() {
@@ -476,6 +477,7 @@ void OriginalWiresPage::showOtherSizes() {
                                  OtherSizeAmount::WiresInParallel, QLocale().decimalPoint());
     }
     showSizesLine(*otherSizesLine, QStringLiteral("Also in the conductor: "), entries);
+    showOtherSizesControls(circularOption->isChecked());
 }
 
 void OriginalWiresPage::cancel() {

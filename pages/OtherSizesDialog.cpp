@@ -103,6 +103,7 @@ OtherSizesDialog::OtherSizesDialog(QWidget* page, SizeList list, std::vector<Oth
                              "metric wire by its diameter in mm, AWG wire by its number."),
         this);
     intro->setWordWrap(true);
+    intro->setMinimumHeight(4 * intro->fontMetrics().lineSpacing());  // room for its lines
 
     auto* sizeLabelText = new QLabel(QStringLiteral("&Size"), this);
     sizeBox = new QLineEdit(this);
@@ -164,6 +165,10 @@ OtherSizesDialog::OtherSizesDialog(QWidget* page, SizeList list, std::vector<Oth
     layout->addLayout(listRow);
     layout->addWidget(roomLine);
     layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);  // never smaller than its captions
+    // A caption's ink may reach a pixel beyond the font's line height (the access key's line).
+    for (QLabel* caption : {sizeLabelText, amountLabel, roomLine})
+        caption->setMinimumHeight(caption->fontMetrics().height() + 2);
 
     setTabOrder(sizeBox, unitChoice);
     setTabOrder(unitChoice, amountBox);
