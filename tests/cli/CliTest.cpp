@@ -128,6 +128,14 @@ TEST(Cli, ATargetWhoseWindowIsBeyondFloatsIsRefusedAsTooLarge) {
     }
 }
 
+// 0.100 mm, 0.101 mm, ...: count sizes other than SWG, each followed by `value`.
+std::string otherSizes(int count, const std::string& value) {
+    std::string list;
+    for (int k = 0; k < count; ++k)
+        list += (list.empty() ? "" : ",") + ("0.1" + std::to_string(10 + k) + "mm") + value;
+    return list;
+}
+
 TEST(Cli, BadInputIsRefusedWithAMessageNamingIt) {
     const std::string huge(400, '9');
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
@@ -154,6 +162,20 @@ TEST(Cli, BadInputIsRefusedWithAMessageNamingIt) {
         {{"--round", "8=1", "--available"}, "--available"},
         {{"--round", "8=1", "--round", "9=1", "--available", "9"}, "twice"},
         {{"--round", "8=1", "--available", ""}, "''"},
+        {{"--round", "8=1", "--available", "7mm"},
+         "--available: metric size '7mm' is outside 0.05 to 6.00 mm"},
+        {{"--round", "8=1", "--available", "1.0625mm"}, "'1.0625mm' has more than three decimals"},
+        {{"--round", "41awg=1", "--available", "9"},
+         "--round: AWG size '41awg' is outside 4 to 40 AWG"},
+        {{"--round", "8=1", "--available", "14.5awg"}, "is not a whole AWG number from 4 to 40"},
+        {{"--round", "8=1", "--available", "16,1.626mm"},
+         "--available: 1.626 mm is the same wire as 16 SWG"},
+        {{"--round", "8=1", "--available", "1.06mm,1.060 MM"}, "size 1.06 mm is named twice"},
+        {{"--round", "14awg", "--available", "9"},
+         "--round 14 AWG: the number of wires is missing"},
+        {{"--round", "8=1", "--available", "1.06mm=lots"}, "--available 1.06 mm: 'lots'"},
+        {{"--round", "8=1", "--available", otherSizes(21, "")}, "more than 20 sizes other than"},
+        {{"--round", otherSizes(21, "=1"), "--available", "9"}, "--round: more than 20 sizes"},
     };
     for (const auto& [args, named] : cases) {
         const auto outcome = run(args);
@@ -353,7 +375,8 @@ TEST(Cli, AShelfFileStandsForTheAvailableList) {
     };
     for (const auto& [list, text] :
          {std::pair{"12=0.5,13.5=2,14=1", "# the shop\r\n 12 = 0.5\n\n13.5=2 # top\n14=1"},
-          std::pair{"12,13.5=2,14=1", "12\n13.5=2\n14=1\n"}}) {
+          std::pair{"12,13.5=2,14=1", "12\n13.5=2\n14=1\n"},
+          std::pair{"1.06mm=2,14awg=1,12=0.5", "1.06 MM = 2\n14 AWG=1\n12=0.5\n"}}) {
         const auto expected = run({"--round", "8=1", "--weight", "2", "--available", list});
         const auto outcome = run(withShelf(text));
         EXPECT_EQ(outcome.out, expected.out);
@@ -407,6 +430,33 @@ TEST(Cli, RankedOrdersAnswerFromTheWholeShelf) {
         {"--rect", "5420,1,1", "--available", "26", "--order", "closest", "--most-wires", "32767"});
     EXPECT_EQ(limited.status, 0);
     EXPECT_TRUE(limited.out.ends_with(" combinations of at most 3 sizes and 32767 wires\n"));
+}
+
+// Metric and AWG sizes stand beside the SWG sizes, thickest first by area, in every list.
+TEST(Cli, MixedShelvesNameEachSizeByItsLabelThickestFirst) {
+    EXPECT_EQ(run({"--round", "8=1", "--available", "2.5mm,1.06mm,14awg,12"}).out,
+              "14 AWG X 2, 1.06 mm X 10,      12.98655\n"
+              "2.50 mm X 1, 14 AWG X 3, 1.06 mm X 2,      12.91641\n"
+              "2 Wire combinations found\n");
+    EXPECT_EQ(run({"--round", "14awg=2", "--available", "1.6mm,1.12mm,16,18,1.25mm"}).out,
+              "1.60 mm X 1, 18 SWG X 1, 1.12 mm X 1,      4.162893\n"
+              "16 SWG X 2,      4.15299\n"
+              "2 Wire combinations found\n");
+    // Stars, CSV and the ranked orders take the labels as they are.
+    EXPECT_EQ(run({"--round", "14awg=2", "--weight", "1", "--available",
+                   "1.6mm=0.1,18=1,1.12mm=1,16=1", "--format", "csv"})
+                  .out,
+              "combination,total_mm2,wires,short_stock,deviation_pct,sizes\r\n"
+              "\"1.60 mm X 1*, 18 SWG X 1, 1.12 mm X 1\",4.162893,3,1.60 mm,0.0259,3\r\n"
+              "16 SWG X 2,4.15299,2,,-0.2120,1\r\n");
+    EXPECT_TRUE(
+        run({"--round", "8=1", "--available", "2.5mm,1.06mm,14awg", "--order", "wires"})
+            .out.starts_with("2.50 mm X 1, 14 AWG X 3, 1.06 mm X 2,      12.91641  6 wires"));
+    // Exactly twenty other sizes are taken; a thin one reaches the count limit by its label.
+    EXPECT_EQ(run({"--rect", "0.1,0.1,1", "--available", otherSizes(20, "")}).out,
+              "0.113 mm X 1,      0.01002875\n1 Wire combinations found\n");
+    EXPECT_EQ(run({"--rect", "100,100,1", "--available", "0.05mm"}).err,
+              "wirnak-cli: search stopped early: 0.05 mm would need more than 32767 wires\n");
 }
 
 TEST(Cli, HelpPrintsTheUsage) {

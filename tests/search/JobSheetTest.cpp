@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "search/JobDescription.h"
 #include "search/JobSheet.h"
 #include "search/Report.h"
 #include "search/SearchFixture.h"
@@ -108,6 +109,11 @@ TEST(JobSheet, TheFileNameComesFromTheJobInSafeCharacters) {
         job.origWireCount[gauge] = 2;
     }
     EXPECT_EQ(suggestedFileName(job), "8SWGx1_13.5SWGx2_20SWGx2_plus2-combinations");
+    // Other sizes stand among the SWG sizes, thickest first, as in a line.
+    job.origGaugeArea = {};
+    job.origOther = {{WireSize::metric(1060), 2}, {WireSize::awg(14), 1}};
+    EXPECT_EQ(suggestedFileName(job), "14AWGx1_1.06mmx2-combinations");
+    EXPECT_EQ(conductorWords(job), "1 × 14 AWG + 2 × 1.06 mm");
 
     job.origSection = OriginalSection::Rectangular;
     job.origRectangular = {5, 2.5, 2};
