@@ -91,7 +91,7 @@ int progressTop(const JobState& job) {
     return job.availOther.empty() ? kGaugeCount : static_cast<int>(searchLevels(job).size());
 }
 
-std::optional<WireSize> sameWireOnList(const JobState& job, SizeList list, WireSize size) {
+std::vector<WireSize> tickedSwgSizes(const JobState& job, SizeList list) {
     std::vector<WireSize> sizes;
     for (GaugeIndex gauge = 0; gauge < kGaugeCount; ++gauge) {
         const float area =
@@ -99,16 +99,25 @@ std::optional<WireSize> sameWireOnList(const JobState& job, SizeList list, WireS
         if (area != 0)
             sizes.push_back(WireSize::swg(gauge));
     }
-    if (list == SizeList::Original) {
-        for (const OriginalOther& other : job.origOther) sizes.push_back(other.size);
-    } else {
-        for (const AvailableOther& other : job.availOther) sizes.push_back(other.size);
-    }
+    return sizes;
+}
+
+std::optional<WireSize> repeatedSize(const std::vector<WireSize>& sizes, WireSize size) {
     for (const WireSize there : sizes) {
         if (there == size || sameWire(size, there))
             return there;
     }
     return std::nullopt;
+}
+
+std::optional<WireSize> sameWireOnList(const JobState& job, SizeList list, WireSize size) {
+    std::vector<WireSize> sizes = tickedSwgSizes(job, list);
+    if (list == SizeList::Original) {
+        for (const OriginalOther& other : job.origOther) sizes.push_back(other.size);
+    } else {
+        for (const AvailableOther& other : job.availOther) sizes.push_back(other.size);
+    }
+    return repeatedSize(sizes, size);
 }
 
 double rectangularArea(double width, double thickness, double count, double cornerRadius) {

@@ -119,6 +119,13 @@ enum class SizeList { Original, Available };
 // sameWireText(size, *found), or "… is on the list already" for the same size.
 std::optional<WireSize> sameWireOnList(const JobState& job, SizeList list, WireSize size);
 
+// The SWG rows ticked on a page's list, thickest first.
+std::vector<WireSize> tickedSwgSizes(const JobState& job, SizeList list);
+
+// The size among `sizes` that `size` would repeat: the same size, or the same wire (sameWire).
+// For a list being drawn up before the job holds it, as a dialog's copy is.
+std::optional<WireSize> repeatedSize(const std::vector<WireSize>& sizes, WireSize size);
+
 // Target of a rectangular conductor, in double precision, left to right:
 // count × (width × thickness − (4 − π) × r × r). Each of the four rounded corners of radius r
 // leaves out the square r × r less its quarter circle. With sharp corners (r = 0) this is

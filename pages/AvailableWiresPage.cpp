@@ -9,6 +9,7 @@
 #include "gauge/JobState.h"
 #include "gauge/Numeric.h"
 #include "pages/OriginalWiresPage.h"
+#include "pages/OtherSizesDialog.h"
 #include "pages/ResultsPage.h"
 #include "pages/ShelfFiles.h"
 #include "pages/Slots.h"
@@ -54,6 +55,12 @@ int checkWidth(GaugeIndex index) {
     const int fitting = length <= 5 ? 855 : length <= 6 ? 975 : 1215;
     const Column& column = columnOf(index);
     return std::min(fitting, column.textLeft - column.checkLeft - 15);
+}
+
+std::vector<WireSize> otherSizesOf(const std::vector<AvailableOther>& others) {
+    std::vector<WireSize> sizes;
+    for (const AvailableOther& other : others) sizes.push_back(other.size);
+    return sizes;
 }
 
 // What a screen reader says for each box: a weight box has no caption of its own.
@@ -107,16 +114,24 @@ AvailableWiresPage::AvailableWiresPage() : Page(QStringLiteral("Available wires"
         QStringLiteral("Tick the sizes ticked at the last Next, and type their stock"));
     lastShelfButton->setEnabled(settings::lastShelf().has_value());
     shelfFiles = new ShelfFiles(*this);
+    // Below the rows, where nothing stood.
+    otherSizesButton =
+        place<CommandButton>(this, QStringLiteral("otherSizesButton"), 240, 6180, 1335, 375);
+    otherSizesButton->setText(QStringLiteral("&Other sizes…"));
+    otherSizesButton->setToolTip(
+        QStringLiteral("Metric or AWG wire at hand, beside the SWG sizes, with its stock"));
+    otherSizesLine = place<Label>(this, QStringLiteral("otherSizesLine"), 1695, 6120, 5400, 660);
 
     QList<QWidget*> tabOrder;
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) tabOrder << gaugeCheck(i) << stockBox(i);
-    tabOrder << nextButton << cancelButton << backButton << lastShelfButton;
+    tabOrder << nextButton << cancelButton << backButton << lastShelfButton << otherSizesButton;
     for (int k = 1; k < tabOrder.size(); ++k) QWidget::setTabOrder(tabOrder[k - 1], tabOrder[k]);
 
     connect(backButton, &QPushButton::clicked, this, &AvailableWiresPage::back);
     connect(nextButton, &QPushButton::clicked, this, &AvailableWiresPage::next);
     connect(cancelButton, &QPushButton::clicked, this, &AvailableWiresPage::cancel);
     connect(lastShelfButton, &QPushButton::clicked, this, &AvailableWiresPage::takeLastShelf);
+    connect(otherSizesButton, &QPushButton::clicked, this, [this] { openOtherSizes(); });
     nameForScreenReaders(*this);
 }
 
@@ -146,6 +161,11 @@ void AvailableWiresPage::placeGaugeRow(GaugeIndex i) {
 void AvailableWiresPage::onGaugeToggled(GaugeIndex index) {
     JobState& job = jobState();
     if (gaugeCheck(index)->checkState() == Qt::Checked) {
+        if (const auto there = repeatedSize(otherSizesOf(job.availOther), WireSize::swg(index))) {
+            showMessage(repeatedSizeMessage(WireSize::swg(index), *there), kWarningOk);
+            gaugeCheck(index)->setChecked(false);  // clears the row as a click would
+            return;
+        }
         nextButton->setEnabled(true);
         if (job.noWeightCheck != 1) {
             stockBox(index)->show();
@@ -154,11 +174,7 @@ void AvailableWiresPage::onGaugeToggled(GaugeIndex index) {
         }
         job.availArea[index] = static_cast<float>(gaugeArea(index));
     } else if (gaugeCheck(index)->checkState() == Qt::Unchecked) {
-        bool anyTicked = false;
-        for (GaugeIndex i = 0; i < kGaugeCount && !anyTicked; ++i) {
-            anyTicked = gaugeCheck(i)->checkState() == Qt::Checked;
-        }
-        nextButton->setEnabled(anyTicked);
+        nextButton->setEnabled(anyGaugeTicked() || !job.availOther.empty());
         stockBox(index)->setText(QString());
         job.availArea[index] = 0;
         stockBox(index)->hide();
@@ -175,19 +191,17 @@ void AvailableWiresPage::onStockBoxLeft(GaugeIndex index) {
     }
     if (!isNumeric(text)) {
         const MessageAnswer answer =
-            showMessage("Enter weight of " + label + "  wire, else weight check will be disabled",
-                        kWarningRetryCancel, QStringLiteral("Error!"));
+            showMessage(missingWeightPrompt(label), kWarningRetryCancel, QStringLiteral("Error!"));
         if (answer == MessageAnswer::Retry) {
             stockBox(index)->setFocus(Qt::OtherFocusReason);
         } else {
-            hideStockBoxes();
-            jobState().noWeightCheck = 1;
+            declineWeightCheck();
         }
         return;
     }
     if (!weight) {
         // Past the largest single-precision number: refuse it rather than store infinity.
-        showMessage("The weight of " + label + " wire is too large.", kWarningOk);
+        showMessage(tooLargeWeightPrompt(label), kWarningOk);
         stockBox(index)->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -201,6 +215,85 @@ void AvailableWiresPage::hideStockBoxes() {
     }
 }
 
+void AvailableWiresPage::declineWeightCheck() {
+    hideStockBoxes();
+    jobState().noWeightCheck = 1;
+    showOtherSizes();  // without their stock
+}
+
+bool AvailableWiresPage::anyGaugeTicked() const {
+    for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
+        if (gaugeCheck(i)->checkState() == Qt::Checked)
+            return true;
+    }
+    return false;
+}
+
+void AvailableWiresPage::openOtherSizes(std::optional<WireSize> toWeigh) {
+    const JobState& job = jobState();
+    std::vector<OtherSize> sizes;
+    for (const AvailableOther& other : job.availOther)
+        sizes.push_back({other.size, 0, other.stock});
+    otherSizesDialog = new OtherSizesDialog(
+        this, SizeList::Available, std::move(sizes),
+        job.noWeightCheck != 1 ? OtherSizeAmount::StockInKg : OtherSizeAmount::Nothing);
+    otherSizesDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(otherSizesDialog, &QDialog::accepted, this, &AvailableWiresPage::takeOtherSizes);
+    if (toWeigh)
+        otherSizesDialog->takeBackToBoxes(*toWeigh);
+    otherSizesDialog->open();
+    otherSizesDialog->activateWindow();  // where the typing goes, with or without a window manager
+}
+
+// As a tick does: the job holds the sizes at once, and Next follows whether any size is listed.
+void AvailableWiresPage::takeOtherSizes() {
+    JobState& job = jobState();
+    job.availOther.clear();
+    for (const OtherSize& other : otherSizesDialog->sizes())
+        job.availOther.push_back({other.size, other.stock});
+    if (otherSizesDialog->weightCheckDeclined())
+        declineWeightCheck();
+    nextButton->setEnabled(anyGaugeTicked() || !job.availOther.empty());
+    showOtherSizes();
+}
+
+void AvailableWiresPage::showOtherSizes() {
+    const JobState& job = jobState();
+    const OtherSizeAmount amount =
+        job.noWeightCheck != 1 ? OtherSizeAmount::StockInKg : OtherSizeAmount::Nothing;
+    QStringList entries;
+    for (const AvailableOther& other : job.availOther)
+        entries << otherSizeText({other.size, 0, other.stock}, amount, QLocale().decimalPoint());
+    showSizesLine(*otherSizesLine, QStringLiteral("Also on the shelf: "), entries);
+    otherSizesLine->setVisible(!entries.isEmpty());  // not read out as a nameless label
+}
+
+// An other size from a shelf may come without its stock: the question a weight box asks, and
+// Retry takes the size back into the dialog's boxes for its weight.
+bool AvailableWiresPage::weighOtherSizes() {
+    const JobState& job = jobState();
+    if (job.noWeightCheck == 1)
+        return true;
+    for (const AvailableOther& other : job.availOther) {
+        if (other.stock)
+            continue;
+        const QString label = QString::fromStdString(sizeLabel(other.size));
+        if (showMessage(missingWeightPrompt(label), kWarningRetryCancel,
+                        QStringLiteral("Error!")) == MessageAnswer::Retry) {
+            openOtherSizes(other.size);
+        } else {
+            declineWeightCheck();
+        }
+        return false;
+    }
+    return true;
+}
+
+void AvailableWiresPage::showEvent(QShowEvent* event) {
+    Page::showEvent(event);
+    showOtherSizes();  // Original Wires may have turned the weight check off
+}
+
 Shelf AvailableWiresPage::shelf() const {
     const std::string separator = QLocale().decimalPoint().toStdString();
     Shelf ticked;
@@ -209,9 +302,10 @@ Shelf AvailableWiresPage::shelf() const {
             ticked.push_back(
                 {WireSize::swg(i), shelfStock(stockBox(i)->text().toStdString(), separator)});
     }
+    // A weight a shelf cannot hold (a negative one) is left out, as it is for a box.
     for (const AvailableOther& other : jobState().availOther)
         ticked.push_back(
-            {other.size, other.stock ? std::optional(stockText(*other.stock)) : std::nullopt});
+            {other.size, other.stock ? shelfStock(stockText(*other.stock), ".") : std::nullopt});
     return ticked;
 }
 
@@ -223,14 +317,18 @@ void AvailableWiresPage::takeShelf(const Shelf& shelf) {
     checksWait.reserve(kGaugeCount);
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) checksWait.emplace_back(stockBox(i));
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) gaugeCheck(i)->setChecked(false);
+    // The other sizes first: a tick is checked against the list it joins, not the one replaced.
     std::vector<AvailableOther> others;
     for (const ShelfSize& size : shelf) {
-        if (!size.size.isSwg()) {
-            // A shelf's weight is a number a shelf can hold.
+        // A shelf's weight is a number a shelf can hold.
+        if (!size.size.isSwg())
             others.push_back(
                 {size.size, typing && size.stock ? numeric::toSingle(*size.stock) : std::nullopt});
+    }
+    jobState().availOther = std::move(others);
+    for (const ShelfSize& size : shelf) {
+        if (!size.size.isSwg())
             continue;
-        }
         const GaugeIndex gauge = size.size.gauge();
         gaugeCheck(gauge)->setChecked(true);
         if (typing) {
@@ -239,7 +337,8 @@ void AvailableWiresPage::takeShelf(const Shelf& shelf) {
                 onStockBoxLeft(gauge);  // a shelf's weight is a number: nothing is shown
         }
     }
-    jobState().availOther = std::move(others);
+    nextButton->setEnabled(anyGaugeTicked() || !jobState().availOther.empty());
+    showOtherSizes();
     if (const auto box = unweighedBox())
         stockBox(*box)->setFocus(Qt::OtherFocusReason);
 }
@@ -279,6 +378,8 @@ void AvailableWiresPage::next() {
         onStockBoxLeft(*box);
         return;
     }
+    if (!weighOtherSizes())
+        return;
     settings::keepLastShelf(shelf());
     lastShelfButton->setEnabled(settings::lastShelf().has_value());
     setAreaWindow(jobState());

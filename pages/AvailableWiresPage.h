@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QPointer>
+
 #include "gauge/GaugeTable.h"
 #include "gauge/ShelfFile.h"
 #include "platform/Controls.h"
 #include "platform/Page.h"
 
+class OtherSizesDialog;
 class QTextEdit;
 class ShelfFiles;
 
@@ -22,9 +25,12 @@ public:
     forms::ControlArray<forms::Label, kGaugeCount> stockUnit;   // "KG"
     forms::CommandButton* backButton;
     forms::CommandButton* nextButton;
-    forms::CommandButton* cancelButton;     // "&Cancle", as it has always been spelt
-    forms::CommandButton* lastShelfButton;  // the shelf of the last Next, in this run or before
-    ShelfFiles* shelfFiles;                 // "Open shelf…" and "Save shelf…"
+    forms::CommandButton* cancelButton;      // "&Cancle", as it has always been spelt
+    forms::CommandButton* lastShelfButton;   // the shelf of the last Next, in this run or before
+    ShelfFiles* shelfFiles;                  // "Open shelf…" and "Save shelf…"
+    forms::CommandButton* otherSizesButton;  // metric and AWG sizes beside the SWG rows
+    forms::Label* otherSizesLine;            // what the shelf holds of them
+    QPointer<OtherSizesDialog> otherSizesDialog;  // while it is open
 
     // The ticked sizes, each with the weight its box holds where that is a weight.
     Shelf shelf() const;
@@ -38,6 +44,7 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void placeGaugeRow(GaugeIndex index);
@@ -47,6 +54,12 @@ private:
     void next();
     void cancel();
     void hideStockBoxes();
+    void declineWeightCheck();
+    bool anyGaugeTicked() const;
+    void openOtherSizes(std::optional<WireSize> toWeigh = std::nullopt);
+    void takeOtherSizes();
+    void showOtherSizes();
+    bool weighOtherSizes();
     void takeLastShelf();
     std::optional<GaugeIndex> unweighedBox() const;
 };

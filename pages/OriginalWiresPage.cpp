@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "pages/AvailableWiresPage.h"
+#include "pages/OtherSizesDialog.h"
 #include "pages/Slots.h"
 #include "platform/App.h"
 #include "platform/MessageBox.h"
@@ -62,6 +63,12 @@ QString cornerRadiusMessage(CornerRadiusFault fault) {
     }
 }
 
+std::vector<WireSize> otherSizesOf(const std::vector<OriginalOther>& others) {
+    std::vector<WireSize> sizes;
+    for (const OriginalOther& other : others) sizes.push_back(other.size);
+    return sizes;
+}
+
 // What a screen reader says for each box: the captions on the page name a box only by where they
 // stand, and a gauge row's box has no caption of its own.
 void nameForScreenReaders(OriginalWiresPage& page) {
@@ -95,6 +102,7 @@ OriginalWiresPage::OriginalWiresPage() : Page(QStringLiteral("Original Wires"), 
         placeGaugeRow(i);
     }
     placeWeightAndButtons();
+    placeOtherSizes();
     connectEvents();
     setTabOrder();
     nameForScreenReaders(*this);
@@ -178,6 +186,17 @@ void OriginalWiresPage::placeWeightAndButtons() {
     letEntriesGoUnchecked(cancelButton);
 }
 
+// Where the rectangular entries stand, which circular mode hides: above the rows it adds to.
+void OriginalWiresPage::placeOtherSizes() {
+    otherSizesButton =
+        place<CommandButton>(this, QStringLiteral("otherSizesButton"), 240, 1080, 1335, 375);
+    otherSizesButton->setText(QStringLiteral("&Other sizes…"));
+    otherSizesButton->setToolTip(
+        QStringLiteral("Round wires of metric or AWG sizes in the conductor, beside the SWG ones"));
+    otherSizesLine = place<Label>(this, QStringLiteral("otherSizesLine"), 1695, 1140, 5400, 1215);
+    showOtherSizesControls(false);  // until round wires are chosen
+}
+
 void OriginalWiresPage::connectEvents() {
     connect(circularOption, &OptionButton::chosen, this, &OriginalWiresPage::onCircularChosen);
     connect(rectangularOption, &OptionButton::chosen, this,
@@ -193,6 +212,7 @@ void OriginalWiresPage::connectEvents() {
     }
     connect(nextButton, &QPushButton::clicked, this, &OriginalWiresPage::next);
     connect(cancelButton, &QPushButton::clicked, this, &OriginalWiresPage::cancel);
+    connect(otherSizesButton, &QPushButton::clicked, this, &OriginalWiresPage::openOtherSizes);
 }
 
 void OriginalWiresPage::setTabOrder() {
@@ -214,6 +234,7 @@ void OriginalWiresPage::setTabOrder() {
     follow(nextButton);
     follow(cancelButton);
     follow(backButton);
+    follow(otherSizesButton);
 }
 
 void OriginalWiresPage::showRectangularEntries(bool visible) {
@@ -233,10 +254,12 @@ void OriginalWiresPage::onCircularChosen() {
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
         gaugeCheck(i)->show();
     }
+    showOtherSizesControls(true);
     gaugeCheck(0)->setFocus();
 }
 
 void OriginalWiresPage::onRectangularChosen() {
+    showOtherSizesControls(false);
     showRectangularEntries(true);
     for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
         gaugeCheck(i)->hide();
@@ -259,6 +282,12 @@ void OriginalWiresPage::onGaugeToggled(GaugeIndex index) {
     JobState& job = jobState();
     switch (gaugeCheck(index)->checkState()) {
         case Qt::Checked:
+            if (const auto there =
+                    repeatedSize(otherSizesOf(job.origOther), WireSize::swg(index))) {
+                showMessage(repeatedSizeMessage(WireSize::swg(index), *there), kWarningOk);
+                gaugeCheck(index)->setChecked(false);  // clears the row as a click would
+                return;
+            }
             nextButton->setEnabled(true);
             countBox(index)->show();
             countBox(index)->setFocus();
@@ -267,7 +296,7 @@ void OriginalWiresPage::onGaugeToggled(GaugeIndex index) {
             break;
         case Qt::Unchecked:
             // The gauge's stored count stays: its zero area already takes it out of the target.
-            nextButton->setEnabled(anyGaugeTicked());
+            nextButton->setEnabled(anyGaugeTicked() || !job.origOther.empty());
             countBox(index)->setText(QString());
             job.origGaugeArea[index] = 0;
             countBox(index)->hide();
@@ -289,8 +318,7 @@ void OriginalWiresPage::onCountBoxLeft(GaugeIndex index) {
     if (countBox(index)->deferRefusal()) {
         return;  // Cancel, or clearing the gauge, which takes the box away
     }
-    showMessage(QStringLiteral("Enter no of parallel wires of ") + label + QStringLiteral(" wire"),
-                kWarningOk, QStringLiteral("Error!"));
+    showMessage(missingCountPrompt(label), kWarningOk, QStringLiteral("Error!"));
     countBox(index)->setFocus();
 }
 
@@ -411,6 +439,48 @@ bool OriginalWiresPage::takeWeight(JobState& job) {
     }
     job.origWeight = *weight;
     return true;
+}
+
+void OriginalWiresPage::showOtherSizesControls(bool visible) {
+    otherSizesButton->setVisible(visible);
+    // An empty line would be read out as a nameless label.
+    otherSizesLine->setVisible(visible && !jobState().origOther.empty());
+}
+
+void OriginalWiresPage::openOtherSizes() {
+    std::vector<OtherSize> sizes;
+    for (const OriginalOther& other : jobState().origOther)
+        sizes.push_back({other.size, other.count, std::nullopt});
+    otherSizesDialog = new OtherSizesDialog(this, SizeList::Original, std::move(sizes),
+                                            OtherSizeAmount::WiresInParallel);
+    otherSizesDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(otherSizesDialog, &QDialog::accepted, this, &OriginalWiresPage::takeOtherSizes);
+    otherSizesDialog->open();
+    otherSizesDialog->activateWindow();  // where the typing goes, with or without a window manager
+}
+
+// As a tick does: the job holds the sizes at once, and Next follows whether any size is listed.
+void OriginalWiresPage::takeOtherSizes() {
+    JobState& job = jobState();
+    const bool hadOthers = !job.origOther.empty();
+    job.origOther.clear();
+    for (const OtherSize& other : otherSizesDialog->sizes())
+        job.origOther.push_back({other.size, other.count});
+    if (!job.origOther.empty())
+        nextButton->setEnabled(true);
+    else if (hadOthers)
+        nextButton->setEnabled(anyGaugeTicked());
+    showOtherSizes();
+}
+
+void OriginalWiresPage::showOtherSizes() {
+    QStringList entries;
+    for (const OriginalOther& other : jobState().origOther) {
+        entries << otherSizeText({other.size, other.count, std::nullopt},
+                                 OtherSizeAmount::WiresInParallel, QLocale().decimalPoint());
+    }
+    showSizesLine(*otherSizesLine, QStringLiteral("Also in the conductor: "), entries);
+    showOtherSizesControls(circularOption->isChecked());
 }
 
 void OriginalWiresPage::cancel() {

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QPointer>
+
 #include "gauge/CornerRadius.h"
 #include "gauge/GaugeTable.h"
 #include "gauge/JobState.h"
 #include "platform/Controls.h"
 #include "platform/Page.h"
+
+class OtherSizesDialog;
 
 // "Original Wires": the conductor to be replaced, as round wires of one or more gauges or as a
 // rectangular wire, and its total weight. "&Next >" turns the entries into the job's target.
@@ -39,11 +43,17 @@ public:
     forms::CommandButton* nextButton;
     forms::CommandButton* cancelButton;
 
+    // Round wires of metric and AWG sizes beside the SWG rows, in circular mode.
+    forms::CommandButton* otherSizesButton;
+    forms::Label* otherSizesLine;                 // what the conductor holds of them
+    QPointer<OtherSizesDialog> otherSizesDialog;  // while it is open
+
 private:
     void placeSectionChoice();
     void placeRectangularEntries();
     void placeGaugeRow(GaugeIndex index);
     void placeWeightAndButtons();
+    void placeOtherSizes();
     void connectEvents();
     void setTabOrder();
 
@@ -53,6 +63,10 @@ private:
     void onCountBoxLeft(GaugeIndex index);
     void onRectangularBoxLeft(RectangularField field);
     void onCornerRadiusBoxLeft();
+    void openOtherSizes();
+    void takeOtherSizes();
+    void showOtherSizes();
+    void showOtherSizesControls(bool visible);
     void next();
     void cancel();
 

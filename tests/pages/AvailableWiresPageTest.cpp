@@ -1,10 +1,13 @@
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <memory>
 
 #include "gauge/GaugeTable.h"
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
+#include "pages/OtherSizesDialog.h"
 #include "pages/ResultsPage.h"
 #include "pages/Slots.h"
 #include "tests/support/PageTestRun.h"
@@ -13,7 +16,7 @@ using namespace forms;
 
 namespace {
 
-constexpr GaugeIndex k8Swg = 0, k12Swg = 4, k18Swg = 15, k20Swg = 19;
+constexpr GaugeIndex k8Swg = 0, k12Swg = 4, k16Swg = 11, k18Swg = 15, k20Swg = 19;
 
 QString weightMessage(GaugeIndex i) {
     return "Enter weight of " + QString::fromStdString(gaugeLabel(i)) +
@@ -254,6 +257,98 @@ private slots:
         QVERIFY(!page_->backButton->isDown());
         QVERIFY(!page_->isVisible());
         QVERIFY(originalWiresSlot().get().isVisible());
+    }
+
+    // What "Other sizes…" takes and refuses: the size is typed with its unit (AWG or mm) and its
+    // stock, some sizes are already listed (n AWG sizes from 21 AWG on), and an SWG size may be
+    // ticked on the page. A refusal keeps the list as it was; an accepted size joins it.
+    void otherSizesAreTakenOrRefused_data() {
+        QTest::addColumn<int>("listed");
+        QTest::addColumn<int>("ticked");  // an SWG row, or -1
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<bool>("awg");
+        QTest::addColumn<QString>("stock");
+        QTest::addColumn<QString>("refusal");  // the message, or the label of the size taken
+        QTest::addColumn<QString>("retryIn");  // the box the Retry of the question returns to
+        const QString full =
+            "At most 20 other sizes can be on the list. Remove one to add another.";
+        QTest::newRow("metric") << 0 << -1 << "1.0600" << false << "2"
+                                << "1.06 mm"
+                                << "";
+        QTest::newRow("unit typed") << 0 << -1 << "14 awg" << false << "2"
+                                    << "14 AWG"
+                                    << "";
+        QTest::newRow("20th size") << 19 << -1 << "4" << true << "2"
+                                   << "4 AWG"
+                                   << "";
+        QTest::newRow("21st size") << 20 << -1 << "1.06" << false << "2" << full << "";
+        QTest::newRow("same wire as a ticked SWG") << 0 << int(k16Swg) << "1.626" << false << "2"
+                                                   << "1.626 mm is the same wire as 16 SWG."
+                                                   << "";
+        QTest::newRow("listed already") << 3 << -1 << "22" << true << "2"
+                                        << "22 AWG is on the list already."
+                                        << "";
+        QTest::newRow("empty stock")
+            << 0 << -1 << "1.06" << false << "" << missingWeightPrompt("1.06 mm") << "amountBox";
+        QTest::newRow("metric too thick") << 0 << -1 << "6.001" << false << "2"
+                                          << "Metric size '6.001 mm' is outside 0.05 to 6.00 mm."
+                                          << "";
+        QTest::newRow("AWG 41") << 0 << -1 << "41" << true << "2"
+                                << "AWG size '41 AWG' is outside 4 to 40 AWG."
+                                << "";
+        QTest::newRow("SWG typed") << 0 << -1 << "16 swg" << false << "2"
+                                   << "16 SWG is an SWG size: tick it on the page."
+                                   << "";
+    }
+    void otherSizesAreTakenOrRefused() {
+        QFETCH(int, listed);
+        QFETCH(int, ticked);
+        QFETCH(QString, size);
+        QFETCH(bool, awg);
+        QFETCH(QString, stock);
+        QFETCH(QString, refusal);
+        QFETCH(QString, retryIn);
+        for (int n = 0; n < listed; ++n)
+            jobState().availOther.push_back({WireSize::awg(21 + n), 1.0f});
+        if (ticked >= 0)
+            tick(GaugeIndex(ticked), "1");
+        const auto before = jobState().availOther;
+        pressAlt(Qt::Key_O);
+        OtherSizesDialog* dialog = page_->otherSizesDialog;
+        QVERIFY(dialog && takesTheKeys(*dialog));
+        dialog->sizeBox->setText(size);
+        dialog->unitChoice->setCurrentIndex(awg ? 1 : 0);
+        dialog->amountBox->setText(stock);
+        const bool taken = !refusal.endsWith('.') && retryIn.isEmpty();
+        if (!retryIn.isEmpty())
+            run_->boxes.expect(refusal, "Error!", kWarningRetryCancel, MessageAnswer::Retry);
+        else if (!taken)
+            run_->boxes.expect(refusal, "Wirnak", kWarningOk, MessageAnswer::Ok);
+        click(dialog->buttons->button(QDialogButtonBox::Ok));
+        if (taken) {
+            QTRY_VERIFY(!page_->otherSizesDialog);
+            QCOMPARE(jobState().availOther.size(), before.size() + 1);
+            QCOMPARE(QString::fromStdString(sizeLabel(jobState().availOther.back().size)), refusal);
+            QCOMPARE(jobState().availOther.back().stock, std::optional(2.0f));
+            QVERIFY(next()->isEnabled());
+        } else {
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(focused(), retryIn.isEmpty() ? static_cast<QWidget*>(dialog->sizeBox)
+                                                  : dialog->amountBox);
+            dialog->reject();
+            QCOMPARE(jobState().availOther, before);
+        }
+    }
+
+    // The same wire refused the other way round: ticking the SWG size of a size already added.
+    void tickingAnSwgSizeAlreadyAddedIsRefused() {
+        jobState().availOther.push_back({WireSize::metric(1626), 2.0f});
+        run_->boxes.expect("16 SWG is the same wire as 1.626 mm.", "Wirnak", kWarningOk,
+                           MessageAnswer::Ok);
+        click(check(k16Swg));
+        QVERIFY(!check(k16Swg)->isChecked());
+        QVERIFY(!weight(k16Swg)->isVisible());
+        QCOMPARE(jobState().availArea[k16Swg], 0.0f);
     }
 
     void cancleAndTheCloseButtonEndTheProgram() {

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
+#include "pages/OtherSizesDialog.h"
 #include "pages/ResultsPage.h"
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
@@ -228,6 +230,20 @@ private slots:
         for (GaugeIndex i = 0; i < kGaugeCount; ++i) {
             tickWith(available->gaugeCheck(i), "1");
         }
+        // Two other sizes, thick ones that keep the search short, so that the line under the rows
+        // says them; the dialog itself.
+        pressAlt(Qt::Key_O);
+        OtherSizesDialog* sizes = available->otherSizesDialog;
+        QVERIFY(sizes && takesTheKeys(*sizes));
+        for (const char* size : {"4.5", "5.5"}) {
+            sizes->sizeBox->setText(size);
+            sizes->amountBox->setText("12.5");
+            click(sizes->addButton);
+        }
+        walk(sizes, "Other sizes");
+        pressAlt(Qt::Key_O);  // OK
+        QTRY_VERIFY(!available->otherSizesDialog);
+        QVERIFY(takesTheKeys(*available));
         walk(available, "Available wires");
         // A search over a few sizes only: all of them would fill the table.
         for (GaugeIndex i = 3; i < kGaugeCount; ++i) {

@@ -84,6 +84,10 @@ private slots:
         QVERIFY(table.contains("| 8 SWG | 4.06 | 12.94619 |"));
         QVERIFY(table.contains("| 16.5 SWG | 1.425 | 1.594849 |"));
         QVERIFY(table.contains("| 26 SWG | 0.46 | 0.1661902 |"));
+        // AWG diameters from the gauge's formula, areas by the SWG sizes' own rule.
+        QVERIFY(table.contains("| 4 AWG | 5.18940 | 21.15064 |"));
+        QVERIFY(table.contains("| 14 AWG | 1.62773 | 2.080908 |"));
+        QVERIFY(table.contains("| 40 AWG | 0.07987 | 0.005010361 |"));
 
         help->close();
         click(splash->continueButton);

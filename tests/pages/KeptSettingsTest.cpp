@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <QDataStream>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -12,6 +13,7 @@
 #include "cli/CliJob.h"
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
+#include "pages/OtherSizesDialog.h"
 #include "pages/ResultsPage.h"
 #include "pages/ShelfFiles.h"
 #include "pages/Slots.h"
@@ -100,6 +102,19 @@ private:
     void searchWithNext() {
         pressAlt(Qt::Key_N);
         QVERIFY(QTest::qWaitForWindowExposed(&results()));
+    }
+
+    // One size through "Other sizes…": typed, its unit chosen (0 mm, 1 AWG), its stock, OK.
+    void addOtherSize(const QString& size, int unit, const QString& kilograms) {
+        pressAlt(Qt::Key_O);
+        OtherSizesDialog* dialog = available().otherSizesDialog;
+        QVERIFY(dialog && takesTheKeys(*dialog));
+        dialog->sizeBox->setText(size);
+        dialog->unitChoice->setCurrentIndex(unit);
+        dialog->amountBox->setText(kilograms);
+        pressAlt(Qt::Key_O);  // OK
+        QTRY_VERIFY(!available().otherSizesDialog);
+        QVERIFY(takesTheKeys(available()));
     }
 
     void expectWeightMessage(GaugeIndex gauge, MessageAnswer answer) {
@@ -320,6 +335,39 @@ private slots:
                            "Wirnak", kWarningOk, MessageAnswer::Ok);
         available().shelfFiles->openAction->trigger();
         QCOMPARE(stockOf(k14Swg), QStringLiteral("1"));
+    }
+
+    // SWG, metric and AWG sizes go out through "Save shelf…" and come back through "Open
+    // shelf…" as they were, and the command line reads the file as the same list.
+    void aMixedShelfRoundTripsThroughAShelfFile() {
+        run_ = std::make_unique<PageTestRun>();
+        toAvailableWires();
+        offer(k12Swg, "0.5");
+        addOtherSize("1.06", 0, "2");
+        addOtherSize("14", 1, "1");
+        const Shelf saved = available().shelf();
+        const QString line = available().otherSizesLine->text();
+        QCOMPARE(line, QStringLiteral("Also on the shelf: 1.06 mm 2 kg, 14 AWG 1 kg"));
+        QTemporaryDir folder;
+        auto* saveDialog = new ScriptedSaveFileDialog;
+        available().shelfFiles->saveDialog.reset(saveDialog);
+        saveDialog->typeFile(folder.filePath("mixed.txt"));
+        available().shelfFiles->saveAction->trigger();
+        const std::vector<std::string> job = {"--round", "8=1", "--weight", "2"};
+        auto viaShelf = job, viaList = job;
+        viaShelf.insert(viaShelf.end(), {"--shelf", folder.filePath("mixed.txt").toStdString()});
+        viaList.insert(viaList.end(), {"--available", "12=0.5,1.06mm=2,14awg=1"});
+        QCOMPARE(cli::run(viaShelf).out, cli::run(viaList).out);
+
+        available().takeShelf({{WireSize::swg(k20Swg), "1"}});
+        QCOMPARE(available().otherSizesLine->text(), QString());
+        auto* openDialog = new ScriptedOpenFileDialog;
+        available().shelfFiles->openDialog.reset(openDialog);
+        openDialog->answer = folder.filePath("mixed.txt");
+        available().shelfFiles->openAction->trigger();
+        QCOMPARE(available().shelf(), saved);
+        QCOMPARE(available().otherSizesLine->text(), line);
+        QCOMPARE(stockOf(k20Swg), QStringLiteral("unticked"));
     }
 };
 

@@ -1,3 +1,4 @@
+#include <QDialogButtonBox>
 #include <QTest>
 #include <bit>
 #include <memory>
@@ -6,6 +7,7 @@
 #include "gauge/GaugeTable.h"
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
+#include "pages/OtherSizesDialog.h"
 #include "pages/Slots.h"
 #include "search/JobSheet.h"
 #include "tests/support/PageTestRun.h"
@@ -56,10 +58,10 @@ private:
                    MessageAnswer answer = MessageAnswer::Ok) {
         run_->boxes.expect(prompt, title, style, answer);
     }
-    void expectCountMessage(GaugeIndex i) {
-        expectBox(
-            "Enter no of parallel wires of " + QString::fromStdString(gaugeLabel(i)) + " wire",
-            "Error!", kWarningOk);
+    void expectCountMessage(GaugeIndex i) { expectCountMessage(gaugeLabel(i).c_str()); }
+    void expectCountMessage(const char* size) {
+        expectBox(QStringLiteral("Enter no of parallel wires of %1 wire").arg(size), "Error!",
+                  kWarningOk);
     }
     void nextRefusesATargetTooLarge() {
         expectBox(
@@ -286,6 +288,39 @@ private slots:
         QCOMPARE(static_cast<float>(jobState().origArea), 40.150799f);
         QCOMPARE(jobState().origArea, double(static_cast<float>(jobState().origArea)));
         QCOMPARE(jobState().noWeightCheck, short(1));
+    }
+
+    // Round wires of other sizes stand beside the rows in circular mode only, and the target adds
+    // them in their place, thickest first, in single precision.
+    void otherSizesJoinTheTargetInCircularMode() {
+        tick(k20Swg, "3");
+        pressAlt(Qt::Key_O);
+        OtherSizesDialog* dialog = page_->otherSizesDialog;
+        QVERIFY(dialog && takesTheKeys(*dialog));
+        dialog->sizeBox->setText("14");
+        dialog->unitChoice->setCurrentIndex(1);
+        expectCountMessage("14 AWG");  // no count yet
+        click(dialog->addButton);
+        QCOMPARE(focused(), dialog->amountBox);
+        typeHere("2");
+        pressAlt(Qt::Key_O);  // OK
+        QTRY_VERIFY(!page_->otherSizesDialog);
+        QVERIFY(takesTheKeys(*page_));
+        QCOMPARE(page_->otherSizesLine->text(),
+                 QStringLiteral("Also in the conductor: 14 AWG X 2"));
+
+        chooseRectangular();
+        QVERIFY(!page_->otherSizesButton->isVisible() && !page_->otherSizesLine->isVisible());
+        typeHere("5");
+        chooseCircular();
+        QVERIFY(page_->otherSizesButton->isVisible() && page_->otherSizesLine->isVisible());
+        clickAndType(weight(), "2");
+        click(next());
+        QVERIFY(movedOn());
+        float target = 0;
+        target = target + 2.0f * sizeArea(WireSize::awg(14));
+        target = target + 3.0f * static_cast<float>(gaugeArea(k20Swg));
+        QCOMPARE(jobState().origArea, double(target));
     }
 
     void clearingAGaugeTakesItOutOfTheTarget() {

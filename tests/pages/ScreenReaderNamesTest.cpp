@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QTest>
@@ -7,6 +8,7 @@
 #include "gauge/JobState.h"
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
+#include "pages/OtherSizesDialog.h"
 #include "pages/ResultsPage.h"
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
@@ -147,6 +149,13 @@ private slots:
         QCOMPARE(spokenLabels(page.stockBox(k12Swg)), QList<QObject*>{page.stockUnit(k12Swg)});
         QCOMPARE(page.stockUnit(k12Swg)->text(), QStringLiteral("KG"));
         QVERIFY(!spokenName(page.note).isEmpty());
+
+        OtherSizesDialog sizes(&page, SizeList::Available, {}, OtherSizeAmount::StockInKg);
+        QCOMPARE(unnamedOrRepeated(sizes), QString());
+        QCOMPARE(spokenName(sizes.amountBox), QStringLiteral("Stock in kg"));
+        for (QWidget* control :
+             {static_cast<QWidget*>(sizes.unitChoice), static_cast<QWidget*>(sizes.sizeList)})
+            QVERIFY(!spokenName(control).trimmed().isEmpty());
     }
 
     // From the splash to the results, a screen reader meets one window at a time, as a frame of

@@ -8,6 +8,7 @@
 
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
+#include "pages/OtherSizesDialog.h"
 #include "pages/ResultsPage.h"
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
@@ -29,6 +30,12 @@ constexpr int kDrawnHeight = kBand + 825;
 
 const QString kWorkedReport = QStringLiteral(
     "{14 SWG X 4*,      12.97171\\par 12 SWG X 1*, 13.5 SWG X 2,      12.97468\\par }");
+
+// wirnak-cli --round 8=1 --weight 2 --available 2.5mm=3,1.06mm=0.5,14awg=0.9,12=3, with the
+// decimal comma of the desktop the walk runs on.
+const QString kMixedShelfReport = QStringLiteral(
+    "14 AWG X 2, 1.06 mm X 10*,      12,98655\n"
+    "2.50 mm X 1, 14 AWG X 3*, 1.06 mm X 2,      12,91641");
 
 }  // namespace
 
@@ -66,6 +73,31 @@ private:
         click(availableWires().gaugeCheck(gauge));
         if (!kilograms.isEmpty())
             typeHere(kilograms);
+    }
+
+    // "Other sizes…" from the keyboard: each size typed, its unit chosen, its stock, Return to add
+    // it; then OK.
+    struct Typed {
+        QString size;
+        bool awg;
+        QString kilograms;
+    };
+    void addOtherSizes(const QList<Typed>& sizes) {
+        pressAlt(Qt::Key_O);
+        OtherSizesDialog* dialog = availableWires().otherSizesDialog;
+        QVERIFY(dialog && takesTheKeys(*dialog));
+        for (const Typed& typed : sizes) {
+            QCOMPARE(focused(), dialog->sizeBox);
+            typeHere(typed.size);
+            pressTab();
+            QTest::keyClick(focused(), typed.awg ? Qt::Key_End : Qt::Key_Home);
+            pressTab();
+            typeHere(typed.kilograms);
+            QTest::keyClick(focused(), Qt::Key_Return);
+        }
+        pressAlt(Qt::Key_O);  // OK
+        QTRY_VERIFY(!availableWires().otherSizesDialog);
+        QVERIFY(takesTheKeys(availableWires()));
     }
 
     void searchWithNext() {
@@ -109,6 +141,32 @@ private slots:
         QCOMPARE(resultsSlot().loaded(), &page);
         QVERIFY(page.isVisible());
         QVERIFY(!run_->end.ended());
+    }
+
+    // Metric and AWG wire on the shelf beside 12 SWG, entered as a user would, with the decimal
+    // comma of a German desktop: the report is the command line's for the same job.
+    void otherSizesOnTheShelfAreSearchedWithTheirStock() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([before] { QLocale::setDefault(before); });
+        describeOneEightSwgWire("2");
+        offer(k12Swg, "3");
+        addOtherSizes({{"2,5", false, "3"}, {"1,06", false, "0,5"}, {"14", true, "0,9"}});
+        QCOMPARE(availableWires().otherSizesLine->text(),
+                 QStringLiteral("Also on the shelf: 2.50 mm 3 kg, 1.06 mm 0,5 kg, 14 AWG 0,9 kg"));
+        searchWithNext();
+        QCOMPARE(results().reportBox->toPlainText(), kMixedShelfReport);
+        QCOMPARE(results().progressBar->maximum(), 4.0f);
+
+        // The sizes stay through Back and Next, on both pages.
+        click(results().backButton);
+        click(availableWires().backButton);
+        QVERIFY(QTest::qWaitForWindowActive(&originalWires()));
+        pressAlt(Qt::Key_N);
+        QVERIFY(QTest::qWaitForWindowActive(&availableWires()));
+        QCOMPARE(jobState().availOther.size(), std::size_t(3));
+        searchWithNext();
+        QCOMPARE(results().reportBox->toPlainText(), kMixedShelfReport);
     }
 
     void theReportWritesAreasWithTheUsersDecimalSeparator() {

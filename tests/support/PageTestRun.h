@@ -85,6 +85,13 @@ inline void clickAndType(QWidget* box, const QString& text) {
     QTest::keyClicks(box, text);
 }
 
+// A dialog a page opens, or the page once the dialog is gone, takes the keys: the offscreen
+// platform leaves the activation where it was, where a window manager hands it on.
+inline bool takesTheKeys(QWidget& dialog) {
+    QApplication::setActiveWindow(&dialog);
+    return QTest::qWaitForWindowActive(&dialog);
+}
+
 inline void typeHere(const QString& text) {
     QTest::keyClicks(focused(), text);
 }
