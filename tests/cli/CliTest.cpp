@@ -525,7 +525,7 @@ TEST(Cli, RankedOrdersAnswerFromTheWholeShelf) {
         std::string outEnd;  // what the output ends with
         std::string err;
     };
-    const std::string stopped =
+    const std::string needsTooMany =
         "wirnak-cli: search stopped early: 26 SWG would need more than 32767 wires\n";
     const Edge edges[] = {
         // 606 to 612 wires of 26 SWG lie in the window; the limit leaves those below it.
@@ -535,8 +535,8 @@ TEST(Cli, RankedOrdersAnswerFromTheWholeShelf) {
          "best 2 of 2 combinations of at most 3 sizes and 600 wires\n",
          ""},
         // Both sizes would need more than 32767 wires: the thinner is the one named.
-        {{"--rect", "7000,1,1", "--available", "25,26"}, 3, "0 Wire combinations found\n", stopped},
-        {{"--rect", "7000,1,1", "--available", "26,25", "--order", "wires"}, 3, "", stopped},
+        {{"--rect", "7000,1,1", "--available", "25,26"}, 3, "0 Wire combinations found\n", needsTooMany},
+        {{"--rect", "7000,1,1", "--available", "26,25", "--order", "wires"}, 3, "", needsTooMany},
         // 32767 wires whose total is the window's top itself: within it, and the search ends.
         {{"--rect", "5418.46335,1,1", "--available", "26"},
          0,
