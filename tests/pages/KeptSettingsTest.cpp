@@ -284,7 +284,9 @@ private slots:
         searchWithNext();
         QCOMPARE(results().listControls->mostSizesBox->value(), 2);
         QCOMPARE(settings::rankingLimits(), (RankLimits{2, 40}));
-        QCOMPARE(settings::lastShelf(), (Shelf{{k12Swg, "0.5"}, {k13HalfSwg, "2"}, {k14Swg, "1"}}));
+        QCOMPARE(settings::lastShelf(), (Shelf{{WireSize::swg(k12Swg), "0.5"},
+                                               {WireSize::swg(k13HalfSwg), "2"},
+                                               {WireSize::swg(k14Swg), "1"}}));
     }
 
     void aFileThatCannotBeWrittenLosesNoJob() {
