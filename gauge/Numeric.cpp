@@ -15,12 +15,6 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 // A number rewritten for from_chars: no blanks, no "+", "." as the separator.
 struct Canonical {
     bool negative = false;
@@ -85,6 +79,12 @@ std::optional<Float> toFloat(std::string_view text, std::string_view userSeparat
 }
 
 }  // namespace
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
 
 bool isNumeric(std::string_view text, std::string_view userSeparator) {
     return canonical(text, userSeparator).has_value();

@@ -9,6 +9,9 @@
 // separator, and at least one digit. The separator is "." or, where given, the user's own.
 namespace numeric {
 
+// The text without the blanks and tabs around it.
+std::string_view trimBlanks(std::string_view text);
+
 bool isNumeric(std::string_view text, std::string_view userSeparator = {});
 
 // Nearest whole number, ties to even (2.5 -> 2, 3.5 -> 4). Empty when the text is not a number

@@ -7,16 +7,6 @@
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 // A size as a message names it: an SWG size by its number, as ever, others by their label.
 std::string sizeNamed(WireSize size) {
     return size.isSwg() ? gaugeNumber(size.gauge()) : sizeLabel(size);
@@ -43,11 +33,11 @@ struct LineReading {
 };
 
 LineReading readLine(std::string_view line) {
-    line = trimmed(line.substr(0, line.find('#')));
+    line = numeric::trimBlanks(line.substr(0, line.find('#')));
     if (line.empty())
         return {};
     const auto eq = line.find('=');
-    const std::string_view number = trimmed(line.substr(0, eq));
+    const std::string_view number = numeric::trimBlanks(line.substr(0, eq));
     if (number.empty() || (eq != std::string_view::npos && line.find('=', eq + 1) != line.npos))
         return {std::nullopt, shown::quoted(line) + " is neither GAUGE nor GAUGE=KG"};
     const SizeReading read = readWireSize(number);
@@ -55,7 +45,7 @@ LineReading readLine(std::string_view line) {
         return {std::nullopt, sizeFaultText(read.fault, shown::quoted(number))};
     ShelfSize size{read.size, std::nullopt};
     if (eq != std::string_view::npos) {
-        const std::string_view weight = trimmed(line.substr(eq + 1));
+        const std::string_view weight = numeric::trimBlanks(line.substr(eq + 1));
         if (std::string fault = weightFault(weight, read.size); !fault.empty())
             return {std::nullopt, std::move(fault)};
         size.stock = std::string(weight);
@@ -125,7 +115,7 @@ std::optional<std::string> shelfStock(std::string_view typed, std::string_view u
     const auto kilograms = numeric::toSingle(typed, userSeparator);
     if (!kilograms || *kilograms < 0)
         return std::nullopt;
-    std::string stock(trimmed(typed));
+    std::string stock(numeric::trimBlanks(typed));
     // A number holds at most one separator.
     if (const auto at = userSeparator.empty() ? stock.npos : stock.find(userSeparator);
         at != stock.npos)

@@ -3,20 +3,12 @@
 #include <cctype>
 #include <cmath>
 
+#include "gauge/Numeric.h"
+
 namespace {
 
 // The gauge table's own factor (see GaugeTable.cpp): every system's area is worked out with it.
 constexpr double kAreaFactor = 0.7853981;
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 bool endsWithUnit(std::string_view text, std::string_view unit) {
     if (text.size() < unit.size())
@@ -144,7 +136,7 @@ std::string sizeInFileName(WireSize size) {
 }
 
 SizeReading readWireSize(std::string_view text) {
-    text = trimmed(text);
+    text = numeric::trimBlanks(text);
     struct Unit {
         std::string_view name;
         SizeReading (*read)(std::string_view number);
@@ -152,7 +144,7 @@ SizeReading readWireSize(std::string_view text) {
     constexpr Unit kUnits[] = {{"mm", readMetric}, {"awg", readAwg}, {"swg", readSwg}};
     for (const Unit& unit : kUnits) {
         if (endsWithUnit(text, unit.name))
-            return unit.read(trimmed(text.substr(0, text.size() - unit.name.size())));
+            return unit.read(numeric::trimBlanks(text.substr(0, text.size() - unit.name.size())));
     }
     return readSwg(text);
 }
