@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "gauge/Quoted.h"
 #include "gauge/ShelfFile.h"
@@ -19,8 +21,14 @@ std::string cannotRead(const std::string& path, int error) {
 
 ShelfOption readShelfOption(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return {{}, cannotRead(path, errno)};
+    if (!file) {
+        int error = errno;
+        // Windows refuses to open a folder as if it were locked away: name what it is.
+        std::error_code ignored;
+        if (error == EACCES && std::filesystem::is_directory(path, ignored))
+            error = EISDIR;
+        return {{}, cannotRead(path, error)};
+    }
     // At most one byte past the limit: enough to know that the file is too long.
     std::string text(kLargestShelfFile + 1, '\0');
     text.resize(std::fread(text.data(), 1, text.size(), file));

@@ -448,7 +448,9 @@ TEST(Cli, AShelfFileStandsForTheAvailableList) {
     std::filesystem::remove(path);
 }
 
-// A pipe is read as a file is (/dev/stdin, a shell's <(...)), within the same limit.
+#ifndef _WIN32
+// A pipe is read as a file is (/dev/stdin, a shell's <(...)), within the same limit. Windows has
+// no /dev/fd to name one by.
 TEST(Cli, AShelfIsReadFromAPipe) {
     const auto throughPipe = [](const std::string& text) {
         int ends[2];
@@ -473,6 +475,7 @@ TEST(Cli, AShelfIsReadFromAPipe) {
     EXPECT_EQ(tooLong.status, 2);
     EXPECT_NE(tooLong.err.find(": too long for a shelf file"), std::string::npos) << tooLong.err;
 }
+#endif
 
 TEST(Cli, RankedOrdersAnswerFromTheWholeShelf) {
     // The rectangular job whose fewest-wires answer the first 10001 found never held.
