@@ -6,7 +6,7 @@
 #include "app/DesktopIntegration.h"
 #include "app/Display.h"
 #include "pages/Wizard.h"
-#include "platform/App.h"
+#include "platform/Application.h"
 #include "platform/HelpWindow.h"
 #include "platform/PageSlot.h"
 

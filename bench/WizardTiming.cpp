@@ -14,7 +14,7 @@
 #include "pages/AvailableWiresPage.h"
 #include "pages/ResultsPage.h"
 #include "pages/Slots.h"
-#include "platform/App.h"
+#include "platform/Application.h"
 #include "platform/MessageBox.h"
 
 namespace {

@@ -8,10 +8,7 @@
 
 #include "gauge/JobState.h"
 #include "gauge/Numeric.h"
-#include "pages/OriginalWiresPage.h"
 #include "pages/OtherSizesDialog.h"
-#include "pages/ResultsPage.h"
-#include "pages/ShelfFiles.h"
 #include "pages/Slots.h"
 #include "platform/App.h"
 #include "platform/MessageBox.h"
@@ -113,7 +110,7 @@ AvailableWiresPage::AvailableWiresPage() : Page(QStringLiteral("Available wires"
     lastShelfButton->setToolTip(
         QStringLiteral("Tick the sizes ticked at the last Next, and type their stock"));
     lastShelfButton->setEnabled(settings::lastShelf().has_value());
-    shelfFiles = new ShelfFiles(*this);
+    shelfFiles = new ShelfFiles(*this, *this);
     // Below the rows, where nothing stood.
     otherSizesButton =
         place<CommandButton>(this, QStringLiteral("otherSizesButton"), 240, 6180, 1335, 375);
@@ -350,6 +347,10 @@ void AvailableWiresPage::takeLastShelf() {
         takeShelf(*last);
 }
 
+bool AvailableWiresPage::holdsShelf() const {
+    return nextButton->isEnabled();
+}
+
 bool AvailableWiresPage::leaveStockBox() {
     QWidget* box = focusWidget();
     if (!qobject_cast<TextBox*>(box))
@@ -384,11 +385,11 @@ void AvailableWiresPage::next() {
     lastShelfButton->setEnabled(settings::lastShelf().has_value());
     setAreaWindow(jobState());
     hide();
-    resultsSlot().get().showPage();
+    resultsSlot().page().showPage();
 }
 
 void AvailableWiresPage::back() {
-    originalWiresSlot().get().showPage();
+    originalWiresSlot().page().showPage();
     hide();
 }
 

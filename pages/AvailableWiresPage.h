@@ -4,16 +4,16 @@
 
 #include "gauge/GaugeTable.h"
 #include "gauge/ShelfFile.h"
+#include "pages/ShelfFiles.h"
 #include "platform/Controls.h"
 #include "platform/Page.h"
 
 class OtherSizesDialog;
 class QTextEdit;
-class ShelfFiles;
 
 // "Available wires": the sizes at hand, each with the weight of that wire in stock while the
 // weight check is on. Next fixes the window of accepted areas and opens the results.
-class AvailableWiresPage : public forms::Page {
+class AvailableWiresPage : public forms::Page, public ShelfPage {
     Q_OBJECT
 
 public:
@@ -33,14 +33,15 @@ public:
     QPointer<OtherSizesDialog> otherSizesDialog;  // while it is open
 
     // The ticked sizes, each with the weight its box holds where that is a weight.
-    Shelf shelf() const;
+    Shelf shelf() const override;
     // Ticks and types the shelf as the user would, in place of what is ticked: the page's own
     // handlers take each tick and each weight. With the weight check off only the ticks are
     // taken; a size without a weight shows its box empty, with the focus in the first such box.
-    void takeShelf(const Shelf& shelf);
+    void takeShelf(const Shelf& shelf) override;
     // A command from a menu or a shortcut counts as a press: the weight box being left is
     // checked first. False when the box refused its text and keeps the focus.
-    bool leaveStockBox();
+    bool leaveStockBox() override;
+    bool holdsShelf() const override;
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -14,15 +14,16 @@
 
 #include "gauge/Numeric.h"
 #include "pages/RankingRun.h"
-#include "pages/ResultsPage.h"
 #include "platform/AboutBox.h"
 #include "platform/App.h"
 #include "platform/MessageBox.h"
 #include "platform/Page.h"
 #include "platform/PrintReport.h"
+#include "platform/ReportBox.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
 #include "platform/WholeFile.h"
+#include "platform/WindowPlace.h"
 #include "search/ListFormats.h"
 
 using namespace forms;
@@ -210,7 +211,9 @@ void startRankLimitsAfresh() {
     rankLimitsOfThisRun().reset();
 }
 
-ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
+ListControls::ListControls(const ListControlsHost& host)
+    : QObject(&host.page), host_(host), page_(host.page) {
+    forms::Page& page = host.page;
     // Above the buttons, in the free top of the band.
     stoppedEarlyLabel =
         place<Label>(&page, QStringLiteral("stoppedEarlyLabel"), 120, 120, 7185, 480);
@@ -265,7 +268,7 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     rankingProgress->setWindowTitle(App::title());
     // Not modal: Finish, Back and the close button must answer while it is up.
     rankingProgress->setWindowModality(Qt::NonModal);
-    passAccessKeysOn(rankingProgress, {page.finishButton, page.backButton});
+    passAccessKeysOn(rankingProgress, {host.finishButton, host.backButton});
     rankingProgress->setLabelText(QStringLiteral("Ranking every combination…"));
     rankingProgress->setMinimumDuration(kProgressDelayMs);
     // Its own bar is moved from here: the dialog's setValue would run the event loop inside the
@@ -285,8 +288,8 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     });
 
     saveDialog = std::make_unique<QtSaveFileDialog>(&page);
-    setTabOrder({page.finishButton, coveredOnlyCheck, page.printButton, saveButton, orderChoice,
-                 mostSizesBox, mostWiresBox, page.reportBox});
+    setTabOrder({host.finishButton, coveredOnlyCheck, host.printButton, saveButton, orderChoice,
+                 mostSizesBox, mostWiresBox, host.reportBox});
 
     connect(coveredOnlyCheck, &QCheckBox::toggled, this, &ListControls::showChosenList);
     connect(orderChoice, &QComboBox::currentIndexChanged, this, &ListControls::showChosenList);
@@ -296,8 +299,8 @@ ListControls::ListControls(ResultsPage& page) : QObject(&page), page_(page) {
     auto* save = new QShortcut(QKeySequence::Save, &page);
     connect(save, &QShortcut::activated, this, &ListControls::saveList);
     page.installEventFilter(this);
-    page.reportBox->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(page.reportBox, &QWidget::customContextMenuRequested, this,
+    host.reportBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(host.reportBox, &QWidget::customContextMenuRequested, this,
             &ListControls::showContextMenu);
 }
 
@@ -309,7 +312,7 @@ void ListControls::takeResults(const JobState& job, SearchEnd end,
     shown_ = found_;
     shownChoice_ = chosenInControls();
     shownCountLine_ = foundCountLine(found_.size(), shown_.size());
-    reportRtf_ = page_.reportBox->rtf();
+    reportRtf_ = host_.reportBox->rtf();
     rankingInput_ = rankingInput(job);
     decimalSeparator_ = decimalSeparator;
     jobLine_ = jobLine(job, decimalSeparator);
@@ -424,10 +427,10 @@ void ListControls::showFoundList(const ListChoice& choice) {
     // The report itself, as the search wrote it, whenever it is the whole list: also when
     // nothing was found.
     if (!choice.coveredOnly || found_.empty()) {
-        page_.reportBox->setRtf(reportRtf_);
+        host_.reportBox->setRtf(reportRtf_);
         return;
     }
-    page_.reportBox->setRtf(shown_.empty() ? std::string("{}") : listRtf(shown_));
+    host_.reportBox->setRtf(shown_.empty() ? std::string("{}") : listRtf(shown_));
 }
 
 void ListControls::rankingEnded(const RankedList& list, const ListChoice& choice) {
@@ -466,9 +469,9 @@ void ListControls::showRankedList(const RankedList& list, const ListChoice& choi
     if (rows.isEmpty()) {
         // Not a blank box: the same reason the sheet gives.
         const std::string_view why = emptyRankedListReason(choice);
-        page_.reportBox->setText(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
+        host_.reportBox->setText(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
     } else {
-        page_.reportBox->setTable(rows, kRankedAlignments);
+        host_.reportBox->setTable(rows, kRankedAlignments);
     }
     setNote(shownLabel, {});
     setNote(stoppedEarlyLabel, {});
@@ -495,13 +498,13 @@ void ListControls::stopRanking() {
 }
 
 void ListControls::showContextMenu(const QPoint& position) {
-    std::unique_ptr<QMenu> menu(page_.reportBox->createStandardContextMenu());
+    std::unique_ptr<QMenu> menu(host_.reportBox->createStandardContextMenu());
     menu->addSeparator();
     QAction* save = menu->addAction(QStringLiteral("&Save list as..."));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &ListControls::saveList);
     menu->addAction(QStringLiteral("&About Wirnak"), &page_, [this] { showAboutBox(&page_); });
-    menu->exec(page_.reportBox->viewport()->mapToGlobal(position));
+    menu->exec(host_.reportBox->viewport()->mapToGlobal(position));
 }
 
 const JobState& ListControls::job() const {

@@ -21,7 +21,19 @@
 #include "search/ResultList.h"
 
 class RankingRun;
-class ResultsPage;
+class ReportBox;
+namespace forms {
+class Page;
+}
+
+// The parts of the results page the list controls stand among and work with.
+struct ListControlsHost {
+    forms::Page& page;
+    forms::CommandButton* finishButton;
+    forms::CommandButton* backButton;
+    forms::CommandButton* printButton;
+    ReportBox* reportBox;
+};
 
 // The shop's limits on a ranked list, kept for the whole run: the results page is made anew for
 // each search, the limits stay as the user left them. The run starts from the limits the last
@@ -43,7 +55,7 @@ class ListControls : public QObject {
     Q_OBJECT
 
 public:
-    explicit ListControls(ResultsPage& page);
+    explicit ListControls(const ListControlsHost& host);
 
     forms::Label* stoppedEarlyLabel;  // the list covers what was found
     forms::CheckBox* coveredOnlyCheck;
@@ -103,7 +115,8 @@ private:
     void showContextMenu(const QPoint& position);
     const JobState& job() const;
 
-    ResultsPage& page_;
+    ListControlsHost host_;
+    forms::Page& page_;
     const JobState* job_ = nullptr;
     SearchEnd end_ = SearchEnd::Complete;
     RankingRun* rankingRun_;

@@ -3,7 +3,6 @@
 #include <QLocale>
 #include <cmath>
 
-#include "pages/AvailableWiresPage.h"
 #include "pages/OtherSizesDialog.h"
 #include "pages/Slots.h"
 #include "platform/App.h"
@@ -380,7 +379,7 @@ void OriginalWiresPage::next() {
     if (!takeWeight(job)) {
         return;
     }
-    availableWiresSlot().get().showPage();
+    availableWiresSlot().page().showPage();
     hide();
 }
 

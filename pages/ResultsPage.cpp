@@ -5,7 +5,6 @@
 #include <QShortcut>
 
 #include "gauge/JobState.h"
-#include "pages/AvailableWiresPage.h"
 #include "pages/Slots.h"
 #include "platform/Accessibility.h"
 #include "platform/App.h"
@@ -71,7 +70,7 @@ ResultsPage::ResultsPage()
     connect(backButton, &QPushButton::clicked, this, &ResultsPage::back);
     connect(finishButton, &QPushButton::clicked, this, &ResultsPage::finish);
     nameForScreenReaders(*this);
-    listControls = new ListControls(*this);
+    listControls = new ListControls({*this, finishButton, backButton, printButton, reportBox});
 }
 
 void ResultsPage::loadEvent() {
@@ -143,7 +142,7 @@ void ResultsPage::back() {
     clearSearchTables(jobState());
     reportBox->setText(QString());
     unload();
-    availableWiresSlot().get().showPage();
+    availableWiresSlot().page().showPage();
 }
 
 void ResultsPage::closeEvent(QCloseEvent* event) {

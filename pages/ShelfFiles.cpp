@@ -8,7 +8,6 @@
 #include <QPointer>
 
 #include "gauge/Quoted.h"
-#include "pages/AvailableWiresPage.h"
 #include "platform/MessageBox.h"
 #include "platform/WholeFile.h"
 
@@ -39,32 +38,33 @@ QString readText(const QString& path, QByteArray& text) {
 
 }  // namespace
 
-ShelfFiles::ShelfFiles(AvailableWiresPage& page)
-    : QObject(&page),
-      openDialog(std::make_unique<QtOpenFileDialog>(&page)),
-      saveDialog(std::make_unique<QtSaveFileDialog>(&page)),
+ShelfFiles::ShelfFiles(QWidget& window, ShelfPage& page)
+    : QObject(&window),
+      openDialog(std::make_unique<QtOpenFileDialog>(&window)),
+      saveDialog(std::make_unique<QtSaveFileDialog>(&window)),
+      window_(window),
       page_(page),
       lastPath_(QDir::home().filePath(QStringLiteral("shelf.txt"))) {
-    openAction = new QAction(QStringLiteral("Open shelf…"), &page);
+    openAction = new QAction(QStringLiteral("Open shelf…"), &window);
     openAction->setShortcut(QKeySequence::Open);
-    saveAction = new QAction(QStringLiteral("Save shelf…"), &page);
+    saveAction = new QAction(QStringLiteral("Save shelf…"), &window);
     saveAction->setShortcut(QKeySequence::Save);
-    page.addActions({openAction, saveAction});
+    window.addActions({openAction, saveAction});
     connect(openAction, &QAction::triggered, this, &ShelfFiles::open);
     connect(saveAction, &QAction::triggered, this, &ShelfFiles::save);
 }
 
 void ShelfFiles::showMenu(const QPoint& globalPosition) {
     // Something ticked is something to save.
-    saveAction->setEnabled(page_.nextButton->isEnabled());
-    QMenu menu(&page_);
+    saveAction->setEnabled(page_.holdsShelf());
+    QMenu menu(&window_);
     menu.addActions({openAction, saveAction});
     menu.exec(globalPosition);
     saveAction->setEnabled(true);  // the key checks for itself
 }
 
 void ShelfFiles::open() {
-    const QPointer<QWidget> focus = page_.focusWidget();
+    const QPointer<QWidget> focus = window_.focusWidget();
     if (!page_.leaveStockBox())
         return;
     const auto path = openDialog->chooseFile(QStringLiteral("Open a shelf"), lastPath_,
@@ -94,8 +94,8 @@ void ShelfFiles::open() {
 }
 
 void ShelfFiles::save() {
-    const QPointer<QWidget> focus = page_.focusWidget();
-    if (!page_.nextButton->isEnabled() || !page_.leaveStockBox())
+    const QPointer<QWidget> focus = window_.focusWidget();
+    if (!page_.holdsShelf() || !page_.leaveStockBox())
         return;
     const Shelf shelf = page_.shelf();
     const auto choice = saveDialog->chooseFile(QStringLiteral("Save the shelf"), lastPath_,

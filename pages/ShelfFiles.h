@@ -4,12 +4,27 @@
 #include <QString>
 #include <memory>
 
+#include "gauge/ShelfFile.h"
 #include "platform/OpenFileDialog.h"
 #include "platform/SaveFileDialog.h"
 
-class AvailableWiresPage;
 class QAction;
 class QPoint;
+class QWidget;
+
+// What shelf files need of the page whose shelf they open and save.
+class ShelfPage {
+public:
+    // Whether anything is ticked, and so there is a shelf to save.
+    virtual bool holdsShelf() const = 0;
+    virtual Shelf shelf() const = 0;
+    virtual void takeShelf(const Shelf& shelf) = 0;
+    // False when the box being left refused its text and keeps the focus.
+    virtual bool leaveStockBox() = 0;
+
+protected:
+    ~ShelfPage() = default;
+};
 
 // Shelf files on Available wires: "Open shelf…" ticks and types what a file holds, as "Last
 // shelf" does; "Save shelf…" writes the ticked sizes and their stock, whole or not at all. Both
@@ -18,7 +33,7 @@ class ShelfFiles : public QObject {
     Q_OBJECT
 
 public:
-    explicit ShelfFiles(AvailableWiresPage& page);
+    ShelfFiles(QWidget& window, ShelfPage& page);
 
     QAction* openAction;
     QAction* saveAction;
@@ -31,6 +46,7 @@ private:
     void open();
     void save();
 
-    AvailableWiresPage& page_;
+    QWidget& window_;
+    ShelfPage& page_;
     QString lastPath_;  // offered again while the program runs
 };

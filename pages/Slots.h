@@ -8,8 +8,9 @@ class ResultsPage;
 class OriginalWiresPage;
 
 // The program-wide slot of each page: empty until the page is first used, emptied when it
-// unloads. Code that names a page goes through its slot, e.g.
-// availableWiresSlot().get().showPage().
+// unloads. A page shows another through its slot, e.g. availableWiresSlot().page().showPage(),
+// without knowing its class: the slots are made in Wizard.cpp, which alone includes every page,
+// so that no page includes another.
 forms::PageSlot<SplashWindow>& splashSlot();
 forms::PageSlot<OriginalWiresPage>& originalWiresSlot();
 forms::PageSlot<AvailableWiresPage>& availableWiresSlot();

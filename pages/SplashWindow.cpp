@@ -1,7 +1,6 @@
 #include "pages/SplashWindow.h"
 
 #include "pages/CoilPicture.h"
-#include "pages/OriginalWiresPage.h"
 #include "pages/Slots.h"
 #include "platform/App.h"
 
@@ -76,7 +75,7 @@ void SplashWindow::loadEvent() {
 }
 
 void SplashWindow::continueToWizard() {
-    OriginalWiresPage& originalWires = originalWiresSlot().replaceWithNew();
+    forms::Page& originalWires = originalWiresSlot().replaceWithNewPage();
     unload();
     originalWires.showPage();
 }

@@ -1,12 +1,7 @@
 #include "platform/App.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QFont>
 #include <utility>
-
-#include "platform/Accessibility.h"
-#include "platform/PageSlot.h"
 
 namespace forms {
 namespace {
@@ -16,30 +11,26 @@ EndHandler& endHandler() {
     return handler;
 }
 
-}  // namespace
-
-void setUpApplication(QApplication& application) {
-    QApplication::setApplicationName(App::title());
-    // Without it Qt keeps settings under "Unknown Organization".
-    QApplication::setOrganizationName(App::organisation());
-    QApplication::setApplicationVersion(App::version());
-    // The pages are laid out in fixed twips for an 8 pt dialog font; a larger font would clip
-    // the captions.
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    application.setFont(font);
-    // Pages come and go (hidden, unloaded, replaced); only endProgram ends the run.
-    application.setQuitOnLastWindowClosed(false);
-    installAccessibleWindows();
+std::function<void()>& pageDiscarding() {
+    static std::function<void()> discard;
+    return discard;
 }
+
+}  // namespace
 
 void endProgram() {
     if (endHandler()) {
         endHandler()();
         return;
     }
-    discardAllPages();
+    if (pageDiscarding()) {
+        pageDiscarding()();
+    }
     QCoreApplication::exit(0);
+}
+
+void setPageDiscarding(std::function<void()> discard) {
+    pageDiscarding() = std::move(discard);
 }
 
 EndHandler setEndHandler(EndHandler handler) {

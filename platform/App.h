@@ -5,8 +5,6 @@
 
 #include "WirnakInfo.h"
 
-class QApplication;
-
 // The application object: the program's title and version, and the end of the run.
 namespace forms {
 
@@ -20,14 +18,13 @@ struct App {
     static QString version() { return QString::fromLatin1(wirnak::kVersion); }
 };
 
-// Names the application after App, gives it the small sans-serif font the layouts are drawn
-// for, and shows screen readers its windows as the user sees them. Call once, right after the
-// QApplication is made.
-void setUpApplication(QApplication& application);
-
 // Ends the program at once: every page is discarded and the event loop stops, so no further
 // event runs. The caller returns straight away.
 void endProgram();
+
+// What the end of the program does before the event loop stops: the pages' slots discard every
+// page. The runtime below the pages knows none of them.
+void setPageDiscarding(std::function<void()> discard);
 
 // Tests replace the end of the program by a handler; the previous handler is returned.
 // An empty handler restores the real end.

@@ -17,7 +17,7 @@
 #include "gauge/Numeric.h"
 #include "gauge/WireSize.h"
 #include "platform/AboutBox.h"
-#include "platform/Page.h"
+#include "platform/WindowPlace.h"
 #include "search/JobDescription.h"
 
 namespace {
@@ -123,7 +123,7 @@ void showHelpWindow() {
         helpWindow() = new HelpWindow;
     // Over the page it is asked from, as a message box stands; taller than the pages, it would
     // run off the screen where the window manager or Qt put it.
-    if (const forms::Page* page = forms::frontPage(); page && !helpWindow()->isVisible())
+    if (const QWidget* page = forms::frontPage(); page && !helpWindow()->isVisible())
         helpWindow()->setGeometry(forms::innerCentredWithinScreen(*page, helpWindow()->size()));
     helpWindow()->show();
     helpWindow()->raise();

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "platform/App.h"
-#include "platform/Page.h"
+#include "platform/WindowPlace.h"
 
 namespace forms {
 namespace {

@@ -10,13 +10,13 @@
 #include <QThread>
 #include <QWindow>
 #include <optional>
+#include <utility>
 
 #include "platform/App.h"
 #include "platform/CaptionFit.h"
 #include "platform/Controls.h"
-#include "platform/HelpWindow.h"
-#include "platform/PageSlot.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlace.h"
 
 namespace forms {
 namespace {
@@ -29,9 +29,9 @@ bool takesTabFocus(const QWidget* widget, const QWidget* page) {
            widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus);
 }
 
-QPointer<Page>& shownLast() {
-    static QPointer<Page> page;
-    return page;
+std::function<void()>& helpAction() {
+    static std::function<void()> action;
+    return action;
 }
 
 // Where the wizard stands on the screen: the page in front with its window frame, kept up to
@@ -49,46 +49,6 @@ std::optional<Place>& wizardPlace() {
 
 }  // namespace
 
-QRect keptWithin(const QRect& frame, const QRect& inner, const QRect& area) {
-    QPoint shift;
-    if (frame.right() > area.right()) {
-        shift.rx() = area.right() - frame.right();
-    }
-    if (frame.bottom() > area.bottom()) {
-        shift.ry() = area.bottom() - frame.bottom();
-    }
-    // Then the top left corner, so that a window too large for the area keeps the start of its
-    // title bar on the screen.
-    if (frame.left() + shift.x() < area.left()) {
-        shift.rx() = area.left() - frame.left();
-    }
-    if (frame.top() + shift.y() < area.top()) {
-        shift.ry() = area.top() - frame.top();
-    }
-    return inner.translated(shift);
-}
-
-QRect innerCentredOn(const QRect& frame, const QRect& inner, QSize innerSize) {
-    // The window manager will frame the new window as it framed the other one.
-    const QSize framed = innerSize + frame.size() - inner.size();
-    const QPoint frameCorner = frame.center() - QPoint(framed.width() / 2, framed.height() / 2);
-    return {frameCorner + (inner.topLeft() - frame.topLeft()), innerSize};
-}
-
-QRect innerCentredWithinScreen(const QWidget& window, QSize innerSize) {
-    const QRect frame = window.frameGeometry(), inner = window.geometry();
-    const QRect centred = innerCentredOn(frame, inner, innerSize);
-    const QMargins frameWidths(inner.left() - frame.left(), inner.top() - frame.top(),
-                               frame.right() - inner.right(), frame.bottom() - inner.bottom());
-    return keptWithin(centred.marginsAdded(frameWidths), centred,
-                      window.screen()->availableGeometry());
-}
-
-Page* frontPage() {
-    Page* page = shownLast();
-    return page && page->isVisible() ? page : nullptr;
-}
-
 Page::Page(const QString& caption, int innerWidthTwips, int innerHeightTwips) {
     // A page of fixed size offers no maximise button, which could only fail.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -96,14 +56,21 @@ Page::Page(const QString& caption, int innerWidthTwips, int innerHeightTwips) {
                    Qt::WindowCloseButtonHint);
     setWindowTitle(caption);
     setFixedSize(twipsToPixels(innerWidthTwips), twipsToPixels(innerHeightTwips));
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            &showHelpWindow);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [] {
+        if (helpAction()) {
+            helpAction()();
+        }
+    });
 }
 
 Page::~Page() {
     if (slot_) {
         slot_->release(this);
     }
+}
+
+void setHelpAction(std::function<void()> action) {
+    helpAction() = std::move(action);
 }
 
 void Page::setSizable(int openingWidthTwips, int openingHeightTwips) {
@@ -122,7 +89,7 @@ void Page::showPage() {
     }
     show();
     activateWindow();
-    shownLast() = this;
+    notePageShown(this);
     notePlace();
     // Whether or not the window manager lets the window be active yet, the focus waits in the
     // first control for when it is.
@@ -133,15 +100,13 @@ void Page::showPage() {
 
 void Page::takePlaceOfPreviousPage() {
     if (sizable_ && slot_) {
-        if (slot_->keptGeometry_.isEmpty() && slot_->store_.read) {
-            slot_->keptGeometry_ = slot_->store_.read();
-        }
-        if (!slot_->keptGeometry_.isEmpty() && restoreGeometry(slot_->keptGeometry_)) {
+        if (const QByteArray kept = slot_->keptGeometry();
+            !kept.isEmpty() && restoreGeometry(kept)) {
             return;
         }
     }
     const std::optional<Place>& place = wizardPlace();
-    if (!place || shownLast() == this) {
+    if (!place || pageShownLast() == this) {
         return;
     }
     const QRect inner = place->nextCentred ? innerCentredOn(place->frame, place->inner, size())
@@ -159,7 +124,7 @@ void Page::takePlaceOfPreviousPage() {
 }
 
 void Page::notePlace() {
-    if (shownLast() == this && isVisible() && !isMinimized()) {
+    if (pageShownLast() == this && isVisible() && !isMinimized()) {
         wizardPlace() = Place{frameGeometry(), geometry(), nextPageCentred_};
     }
 }
@@ -191,10 +156,7 @@ void Page::unload() {
     }
     unloaded_ = true;
     if (sizable_ && slot_) {
-        slot_->keptGeometry_ = saveGeometry();
-        if (slot_->store_.write) {
-            slot_->store_.write(slot_->keptGeometry_);
-        }
+        slot_->keepGeometry(saveGeometry());
     }
     if (slot_) {
         slot_->release(this);

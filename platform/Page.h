@@ -1,14 +1,30 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "search/ResultsView.h"
 
 namespace forms {
 
+class Page;
 class PageSlotBase;
+
+// What a page asks of the slot that made it.
+class PageHolder {
+public:
+    // The page is going: the slot is empty from now on.
+    virtual void release(Page* page) = 0;
+    // The size and place a sizable page was last left with, or nothing.
+    virtual QByteArray keptGeometry() = 0;
+    virtual void keepGeometry(const QByteArray& geometry) = 0;
+
+protected:
+    ~PageHolder() = default;
+};
 
 // One window of the wizard. A page is made, and its load step run, by its program-wide slot
 // (PageSlot); it is then shown and hidden any number of times and finally unloaded, which
@@ -65,13 +81,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class PageSlotBase;
+    friend class PageSlotBase;  // makes, loads and holds the page
     void load() { loadEvent(); }
     void focusFirstControl();
     void takePlaceOfPreviousPage();
     void notePlace();
 
-    PageSlotBase* slot_ = nullptr;
+    PageHolder* slot_ = nullptr;
     QPointer<QWidget> firstFocus_;
     MousePointer mousePointer_ = MousePointer::Default;
     bool shownBefore_ = false;
@@ -80,21 +96,7 @@ private:
     bool nextPageCentred_ = false;
 };
 
-// Where a window of the given inner size stands with its frame centred on another window's
-// frame (given with its inner rectangle): its inner rectangle, which is how windows are placed
-// before the window manager has framed them.
-QRect innerCentredOn(const QRect& frame, const QRect& inner, QSize innerSize);
-
-// A window's inner rectangle, given with its frame, moved as little as needed for the frame to
-// lie within the area (a screen's area free of panels).
-QRect keptWithin(const QRect& frame, const QRect& inner, const QRect& area);
-
-// Where a window of the given inner size stands centred on another window, framed as that one
-// is, and moved as little as needed to stand within its screen: its inner rectangle.
-QRect innerCentredWithinScreen(const QWidget& window, QSize innerSize);
-
-// The page the user sees in front: the one shown last that is still visible, or nullptr.
-// Message boxes stand over it.
-Page* frontPage();
+// What F1 on any page opens: the program's help, which the desktop sets up.
+void setHelpAction(std::function<void()> action);
 
 }  // namespace forms

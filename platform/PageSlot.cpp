@@ -3,26 +3,42 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/App.h"
+
 namespace forms {
 namespace {
 
 std::vector<PageSlotBase*>& allSlots() {
-    static std::vector<PageSlotBase*> registered;
+    static std::vector<PageSlotBase*> registered = [] {
+        // Only the slots know every page, so the first one tells the end of the program to
+        // discard them all.
+        setPageDiscarding(discardAllPages);
+        return std::vector<PageSlotBase*>{};
+    }();
     return registered;
 }
 
 }  // namespace
 
-PageSlotBase::PageSlotBase() {
+PageSlotBase::PageSlotBase(Maker make, GeometryStore store)
+    : make_(make), store_(std::move(store)) {
     allSlots().push_back(this);
-}
-
-PageSlotBase::PageSlotBase(GeometryStore store) : PageSlotBase() {
-    store_ = std::move(store);
 }
 
 PageSlotBase::~PageSlotBase() {
     std::erase(allSlots(), this);
+}
+
+Page& PageSlotBase::page() {
+    if (!isLoaded()) {
+        fill(make_());
+    }
+    return *page_;
+}
+
+Page& PageSlotBase::replaceWithNewPage() {
+    fill(make_());
+    return *page_;
 }
 
 void PageSlotBase::unload() {
@@ -42,6 +58,20 @@ void PageSlotBase::fill(Page* fresh) {
 void PageSlotBase::release(Page* page) {
     if (page_ == page) {
         page_ = nullptr;
+    }
+}
+
+QByteArray PageSlotBase::keptGeometry() {
+    if (keptGeometry_.isEmpty() && store_.read) {
+        keptGeometry_ = store_.read();
+    }
+    return keptGeometry_;
+}
+
+void PageSlotBase::keepGeometry(const QByteArray& geometry) {
+    keptGeometry_ = geometry;
+    if (store_.write) {
+        store_.write(keptGeometry_);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QPointer>
 #include <functional>
+#include <utility>
 
 #include "platform/Page.h"
 
@@ -17,11 +18,8 @@ struct GeometryStore {
 // The one program-wide place of a page. It is empty until the page is first used; using it
 // then creates and loads the page. Unloading the page empties the slot again, so the next use
 // creates a fresh page with fresh controls.
-class PageSlotBase {
+class PageSlotBase : private PageHolder {
 public:
-    PageSlotBase();
-    // A sizable page opens in its first run with the size and place the last run left it with.
-    explicit PageSlotBase(GeometryStore store);
     virtual ~PageSlotBase();
     PageSlotBase(const PageSlotBase&) = delete;
     PageSlotBase& operator=(const PageSlotBase&) = delete;
@@ -29,18 +27,30 @@ public:
     bool isLoaded() const { return page_ != nullptr; }
     Page* current() const { return page_; }
 
+    // The page, created and loaded on first use. Code that only shows a page needs no more
+    // than this, and so need not know the page's class.
+    Page& page();
+    // A new page in place of whatever the slot held, loaded but not shown.
+    Page& replaceWithNewPage();
+
     // Unloads the page in the slot, if any.
     void unload();
 
 protected:
-    // Puts a freshly made page into the slot, unloading any page it held, then loads it.
-    void fill(Page* fresh);
+    using Maker = Page* (*)();
+    // A sizable page opens in its first run with the size and place the last run left it with,
+    // where the store keeps them.
+    explicit PageSlotBase(Maker make, GeometryStore store = {});
 
 private:
-    friend class Page;
     friend void discardAllPages();
-    void release(Page* page);
+    // Puts a freshly made page into the slot, unloading any page it held, then loads it.
+    void fill(Page* fresh);
+    void release(Page* page) override;
+    QByteArray keptGeometry() override;
+    void keepGeometry(const QByteArray& geometry) override;
 
+    Maker make_;
     QPointer<Page> page_;
     // The size and place a sizable page was last left with: its next making opens with them.
     QByteArray keptGeometry_;
@@ -50,23 +60,18 @@ private:
 template <class PageType>
 class PageSlot : public PageSlotBase {
 public:
-    using PageSlotBase::PageSlotBase;
+    explicit PageSlot(GeometryStore store = {}) : PageSlotBase(&make, std::move(store)) {}
 
     // The page, created and loaded on first use.
-    PageType& get() {
-        if (!isLoaded()) {
-            fill(new PageType);
-        }
-        return static_cast<PageType&>(*current());
-    }
+    PageType& get() { return static_cast<PageType&>(page()); }
 
     // A new page in place of whatever the slot held, loaded but not shown.
-    PageType& replaceWithNew() {
-        fill(new PageType);
-        return static_cast<PageType&>(*current());
-    }
+    PageType& replaceWithNew() { return static_cast<PageType&>(replaceWithNewPage()); }
 
     PageType* loaded() const { return static_cast<PageType*>(current()); }
+
+private:
+    static Page* make() { return new PageType; }
 };
 
 // Ending the program: every loaded page is hidden at once and deleted once control returns to

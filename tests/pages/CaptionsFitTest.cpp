@@ -19,6 +19,7 @@
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
+#include "platform/Application.h"
 #include "platform/CaptionFit.h"
 #include "platform/HelpWindow.h"
 #include "tests/support/PageTestRun.h"

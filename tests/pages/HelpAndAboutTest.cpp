@@ -13,7 +13,7 @@
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
-#include "platform/Accessibility.h"
+#include "platform/Application.h"
 #include "platform/HelpWindow.h"
 #include "tests/support/PageTestRun.h"
 
@@ -56,7 +56,7 @@ private:
     std::unique_ptr<PageTestRun> run_;
 
 private slots:
-    void initTestCase() { installAccessibleWindows(); }
+    void initTestCase() { setUpApplication(*qApp); }
     void init() { run_ = std::make_unique<PageTestRun>(); }
     void cleanup() {
         delete openHelpWindow();

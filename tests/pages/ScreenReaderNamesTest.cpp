@@ -13,6 +13,7 @@
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
+#include "platform/Application.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;

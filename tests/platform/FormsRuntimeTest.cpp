@@ -8,6 +8,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlace.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;
