@@ -4,8 +4,8 @@
 #include <QDir>
 
 #include "app/Answer.h"
-#include "platform/App.h"
-#include "platform/Settings.h"
+#include "desktop/Settings.h"
+#include "forms/App.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include "app/CommandLine.h"
 #include "app/DesktopIntegration.h"
 #include "app/Display.h"
+#include "desktop/Application.h"
+#include "desktop/HelpWindow.h"
+#include "forms/PageSlot.h"
 #include "pages/Wizard.h"
-#include "platform/Application.h"
-#include "platform/HelpWindow.h"
-#include "platform/PageSlot.h"
 
 int main(int argc, char* argv[]) {
     QStringList arguments;

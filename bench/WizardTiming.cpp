@@ -10,12 +10,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "desktop/Application.h"
+#include "forms/MessageBox.h"
 #include "gauge/JobState.h"
 #include "pages/AvailableWiresPage.h"
 #include "pages/ResultsPage.h"
 #include "pages/Slots.h"
-#include "platform/Application.h"
-#include "platform/MessageBox.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <QTextEdit>
 #include <vector>
 
+#include "desktop/Settings.h"
+#include "forms/App.h"
+#include "forms/MessageBox.h"
+#include "forms/Numbers.h"
 #include "gauge/JobState.h"
 #include "gauge/Numeric.h"
 #include "pages/OtherSizesDialog.h"
 #include "pages/Slots.h"
-#include "platform/App.h"
-#include "platform/MessageBox.h"
-#include "platform/Numbers.h"
-#include "platform/Settings.h"
 
 using namespace forms;
 

@@ -2,11 +2,11 @@
 
 #include <QPointer>
 
+#include "forms/Controls.h"
+#include "forms/Page.h"
 #include "gauge/GaugeTable.h"
 #include "gauge/ShelfFile.h"
 #include "pages/ShelfFiles.h"
-#include "platform/Controls.h"
-#include "platform/Page.h"
 
 class OtherSizesDialog;
 class QTextEdit;

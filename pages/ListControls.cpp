@@ -12,18 +12,18 @@
 #include <QToolTip>
 #include <initializer_list>
 
+#include "desktop/AboutBox.h"
+#include "desktop/Settings.h"
+#include "files/WholeFile.h"
+#include "forms/App.h"
+#include "forms/MessageBox.h"
+#include "forms/Page.h"
+#include "forms/ReportBox.h"
+#include "forms/Twips.h"
+#include "forms/WindowPlace.h"
 #include "gauge/Numeric.h"
 #include "pages/RankingRun.h"
-#include "platform/AboutBox.h"
-#include "platform/App.h"
-#include "platform/MessageBox.h"
-#include "platform/Page.h"
-#include "platform/PrintReport.h"
-#include "platform/ReportBox.h"
-#include "platform/Settings.h"
-#include "platform/Twips.h"
-#include "platform/WholeFile.h"
-#include "platform/WindowPlace.h"
+#include "printing/PrintReport.h"
 #include "search/ListFormats.h"
 
 using namespace forms;

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "files/SaveFileDialog.h"
+#include "forms/Controls.h"
 #include "gauge/JobState.h"
-#include "platform/Controls.h"
-#include "platform/SaveFileDialog.h"
 #include "search/CombinationSearch.h"
 #include "search/JobSheet.h"
 #include "search/Ranking.h"

@@ -3,11 +3,11 @@
 #include <QLocale>
 #include <cmath>
 
+#include "forms/App.h"
+#include "forms/MessageBox.h"
+#include "forms/Numbers.h"
 #include "pages/OtherSizesDialog.h"
 #include "pages/Slots.h"
-#include "platform/App.h"
-#include "platform/MessageBox.h"
-#include "platform/Numbers.h"
 
 using namespace forms;
 

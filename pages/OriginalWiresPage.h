@@ -2,11 +2,11 @@
 
 #include <QPointer>
 
+#include "forms/Controls.h"
+#include "forms/Page.h"
 #include "gauge/CornerRadius.h"
 #include "gauge/GaugeTable.h"
 #include "gauge/JobState.h"
-#include "platform/Controls.h"
-#include "platform/Page.h"
 
 class OtherSizesDialog;
 

@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "forms/Controls.h"
+#include "forms/MessageBox.h"
+#include "forms/Numbers.h"
 #include "gauge/Numeric.h"
-#include "platform/Controls.h"
-#include "platform/MessageBox.h"
-#include "platform/Numbers.h"
 
 using namespace forms;
 

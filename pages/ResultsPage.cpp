@@ -4,13 +4,13 @@
 #include <QProgressBar>
 #include <QShortcut>
 
+#include "desktop/Accessibility.h"
+#include "forms/App.h"
+#include "forms/MessageBox.h"
+#include "forms/Twips.h"
 #include "gauge/JobState.h"
 #include "pages/Slots.h"
-#include "platform/Accessibility.h"
-#include "platform/App.h"
-#include "platform/MessageBox.h"
-#include "platform/PrintReport.h"
-#include "platform/Twips.h"
+#include "printing/PrintReport.h"
 
 using namespace forms;
 

@@ -2,12 +2,12 @@
 
 #include <memory>
 
+#include "forms/Controls.h"
+#include "forms/Page.h"
+#include "forms/ProgressBar.h"
+#include "forms/ReportBox.h"
 #include "pages/ListControls.h"
-#include "platform/Controls.h"
-#include "platform/Page.h"
-#include "platform/PrinterDialog.h"
-#include "platform/ProgressBar.h"
-#include "platform/ReportBox.h"
+#include "printing/PrinterDialog.h"
 #include "search/CombinationSearch.h"
 #include "search/ResultsView.h"
 

@@ -7,9 +7,9 @@
 #include <QMenu>
 #include <QPointer>
 
+#include "files/WholeFile.h"
+#include "forms/MessageBox.h"
 #include "gauge/Quoted.h"
-#include "platform/MessageBox.h"
-#include "platform/WholeFile.h"
 
 using namespace forms;
 

@@ -4,9 +4,9 @@
 #include <QString>
 #include <memory>
 
+#include "files/OpenFileDialog.h"
+#include "files/SaveFileDialog.h"
 #include "gauge/ShelfFile.h"
-#include "platform/OpenFileDialog.h"
-#include "platform/SaveFileDialog.h"
 
 class QAction;
 class QPoint;

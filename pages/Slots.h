@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PageSlot.h"
+#include "forms/PageSlot.h"
 
 class SplashWindow;
 class AvailableWiresPage;

@@ -1,8 +1,8 @@
 #include "pages/SplashWindow.h"
 
+#include "forms/App.h"
 #include "pages/CoilPicture.h"
 #include "pages/Slots.h"
-#include "platform/App.h"
 
 using namespace forms;
 

@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "platform/Controls.h"
-#include "platform/Page.h"
+#include "forms/Controls.h"
+#include "forms/Page.h"
 
 // The splash screen: the product's name, picture and version, and the way on to the wizard.
 class SplashWindow : public forms::Page {

@@ -1,11 +1,11 @@
 #include "pages/Wizard.h"
 
+#include "desktop/Settings.h"
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
 #include "pages/ResultsPage.h"
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
-#include "platform/Settings.h"
 
 void startWizard() {
     SplashWindow& splash = splashSlot().get();

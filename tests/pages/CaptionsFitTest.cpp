@@ -12,6 +12,9 @@
 #include <QTimer>
 #include <memory>
 
+#include "desktop/Application.h"
+#include "desktop/HelpWindow.h"
+#include "forms/CaptionFit.h"
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
 #include "pages/OtherSizesDialog.h"
@@ -19,9 +22,6 @@
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
-#include "platform/Application.h"
-#include "platform/CaptionFit.h"
-#include "platform/HelpWindow.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;

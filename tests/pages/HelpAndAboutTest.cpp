@@ -8,13 +8,13 @@
 #include <algorithm>
 #include <memory>
 
+#include "desktop/Application.h"
+#include "desktop/HelpWindow.h"
 #include "pages/OriginalWiresPage.h"
 #include "pages/ResultsPage.h"
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
-#include "platform/Application.h"
-#include "platform/HelpWindow.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;

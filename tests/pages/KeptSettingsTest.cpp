@@ -11,6 +11,8 @@
 #include <memory>
 
 #include "cli/CliJob.h"
+#include "desktop/Settings.h"
+#include "files/ScriptedSaveFileDialog.h"
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
 #include "pages/OtherSizesDialog.h"
@@ -19,8 +21,6 @@
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
-#include "platform/ScriptedSaveFileDialog.h"
-#include "platform/Settings.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/PageTestRun.h"
 

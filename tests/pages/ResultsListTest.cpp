@@ -10,10 +10,10 @@
 #include <QToolTip>
 #include <memory>
 
+#include "files/ScriptedSaveFileDialog.h"
 #include "pages/ResultsPage.h"
 #include "pages/Slots.h"
-#include "platform/PdfPrinterDialog.h"
-#include "platform/ScriptedSaveFileDialog.h"
+#include "printing/PdfPrinterDialog.h"
 #include "tests/support/PageTestRun.h"
 #include "tests/support/PdfText.h"
 

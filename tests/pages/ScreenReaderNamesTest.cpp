@@ -5,6 +5,7 @@
 #include <QTest>
 #include <memory>
 
+#include "desktop/Application.h"
 #include "gauge/JobState.h"
 #include "pages/AvailableWiresPage.h"
 #include "pages/OriginalWiresPage.h"
@@ -13,7 +14,6 @@
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
-#include "platform/Application.h"
 #include "tests/support/PageTestRun.h"
 
 using namespace forms;

@@ -13,7 +13,7 @@
 #include "pages/Slots.h"
 #include "pages/SplashWindow.h"
 #include "pages/Wizard.h"
-#include "platform/PdfPrinterDialog.h"
+#include "printing/PdfPrinterDialog.h"
 #include "tests/support/PageTestRun.h"
 #include "tests/support/PdfText.h"
 

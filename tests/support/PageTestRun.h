@@ -9,11 +9,11 @@
 #include <QWidget>
 #include <memory>
 
+#include "forms/App.h"
+#include "forms/MessageBox.h"
+#include "forms/Page.h"
+#include "forms/PageSlot.h"
 #include "gauge/JobState.h"
-#include "platform/App.h"
-#include "platform/MessageBox.h"
-#include "platform/Page.h"
-#include "platform/PageSlot.h"
 
 // Whether a run finds the settings the run before it kept, or none, as on a first run.
 enum class KeptSettings { None, FromLastRun };
