@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
-    forms::setUpApplication(application);
+    desktop::setUpApplication(application);
     integrateWithDesktop();
     startWizard();
     const int status = QApplication::exec();

@@ -36,7 +36,7 @@ protected:
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    forms::setUpApplication(application);
+    desktop::setUpApplication(application);
     forms::setMessageBoxHandler(
         [](const forms::MessageBoxCall&) { return forms::MessageAnswer::Ok; });
     const bool full = argc > 1 && std::strcmp(argv[1], "full") == 0;

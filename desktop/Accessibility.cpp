@@ -13,7 +13,12 @@
 #include "forms/Page.h"
 #include "forms/ProgressBar.h"
 
-namespace forms {
+namespace desktop {
+
+using forms::ChoiceBox;
+using forms::Frame;
+using forms::Page;
+
 namespace {
 
 constexpr const char* kHiddenFromScreenReaders = "hiddenFromScreenReaders";
@@ -241,4 +246,4 @@ void hideFromScreenReaders(QWidget* control) {
     control->setProperty(kHiddenFromScreenReaders, true);
 }
 
-}  // namespace forms
+}  // namespace desktop

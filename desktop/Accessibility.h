@@ -5,7 +5,7 @@ class QWidget;
 // What a screen reader meets (through Qt's accessibility bridge: AT-SPI on Linux). Qt alone
 // would show every page as a nameless "filler" among its hidden pages and hidden controls;
 // here the program is a set of windows, each page a frame holding the controls it shows.
-namespace forms {
+namespace desktop {
 
 // Makes screen readers meet the windows as the user sees them:
 // - the application holds only the windows on the screen;
@@ -21,4 +21,4 @@ void installAccessibleWindows();
 // control's name already says it (the words that end the sentence a count begins).
 void hideFromScreenReaders(QWidget* control);
 
-}  // namespace forms
+}  // namespace desktop

@@ -8,9 +8,10 @@
 #include "forms/App.h"
 #include "forms/Page.h"
 
-namespace forms {
+namespace desktop {
 
 void setUpApplication(QApplication& application) {
+    using forms::App;
     QApplication::setApplicationName(App::title());
     // Without it Qt keeps settings under "Unknown Organization".
     QApplication::setOrganizationName(App::organisation());
@@ -23,7 +24,7 @@ void setUpApplication(QApplication& application) {
     // Pages come and go (hidden, unloaded, replaced); only endProgram ends the run.
     application.setQuitOnLastWindowClosed(false);
     installAccessibleWindows();
-    setHelpAction(showHelpWindow);
+    forms::setHelpAction(showHelpWindow);
 }
 
-}  // namespace forms
+}  // namespace desktop

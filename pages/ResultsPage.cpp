@@ -31,7 +31,7 @@ void nameForScreenReaders(ResultsPage& page) {
     page.countLabel->setAccessibleName(QStringLiteral("Number of wire combinations found"));
     page.reportBox->setAccessibleName(QStringLiteral("Equivalent wire combinations"));
     // The count's name says the whole sentence, "2 wire combinations found".
-    hideFromScreenReaders(page.foundLabel);
+    desktop::hideFromScreenReaders(page.foundLabel);
 }
 
 }  // namespace

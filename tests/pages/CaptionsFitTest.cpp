@@ -198,7 +198,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { setUpApplication(*qApp); }
+    void initTestCase() { desktop::setUpApplication(*qApp); }
     void init() { run_ = std::make_unique<PageTestRun>(); }
     void cleanup() {
         const QString broken = endRun(run_);

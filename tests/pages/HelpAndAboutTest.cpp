@@ -56,7 +56,7 @@ private:
     std::unique_ptr<PageTestRun> run_;
 
 private slots:
-    void initTestCase() { setUpApplication(*qApp); }
+    void initTestCase() { desktop::setUpApplication(*qApp); }
     void init() { run_ = std::make_unique<PageTestRun>(); }
     void cleanup() {
         delete openHelpWindow();

@@ -97,7 +97,7 @@ private:
     std::unique_ptr<PageTestRun> run_;
 
 private slots:
-    void initTestCase() { setUpApplication(*qApp); }
+    void initTestCase() { desktop::setUpApplication(*qApp); }
     void init() { run_ = std::make_unique<PageTestRun>(); }
     void cleanup() {
         const QString broken = endRun(run_);
