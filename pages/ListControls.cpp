@@ -211,8 +211,7 @@ void startRankLimitsAfresh() {
     rankLimitsOfThisRun().reset();
 }
 
-ListControls::ListControls(const ListControlsHost& host)
-    : QObject(&host.page), host_(host), page_(host.page) {
+ListControls::ListControls(const ListControlsHost& host) : QObject(&host.page), host_(host) {
     forms::Page& page = host.page;
     // Above the buttons, in the free top of the band.
     stoppedEarlyLabel =
@@ -359,7 +358,8 @@ void ListControls::showJobLine() {
 bool ListControls::eventFilter(QObject* watched, QEvent* event) {
     // A disabled control passes the mouse on to the page, and with it the request for a tip;
     // the disabled filter must still say why it is disabled.
-    if (watched == &page_ && event->type() == QEvent::ToolTip && !coveredOnlyCheck->isEnabled()) {
+    if (watched == &host_.page && event->type() == QEvent::ToolTip &&
+        !coveredOnlyCheck->isEnabled()) {
         const auto* help = static_cast<QHelpEvent*>(event);
         if (coveredOnlyCheck->geometry().contains(help->pos())) {
             QToolTip::showText(help->globalPos(), coveredOnlyCheck->toolTip(), coveredOnlyCheck);
@@ -503,7 +503,8 @@ void ListControls::showContextMenu(const QPoint& position) {
     QAction* save = menu->addAction(QStringLiteral("&Save list as..."));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &ListControls::saveList);
-    menu->addAction(QStringLiteral("&About Wirnak"), &page_, [this] { showAboutBox(&page_); });
+    menu->addAction(QStringLiteral("&About Wirnak"), &host_.page,
+                    [this] { showAboutBox(&host_.page); });
     menu->exec(host_.reportBox->viewport()->mapToGlobal(position));
 }
 

@@ -116,7 +116,6 @@ private:
     const JobState& job() const;
 
     ListControlsHost host_;
-    forms::Page& page_;
     const JobState* job_ = nullptr;
     SearchEnd end_ = SearchEnd::Complete;
     RankingRun* rankingRun_;
